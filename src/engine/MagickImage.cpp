@@ -461,6 +461,18 @@ void TMagickImage::Annotate(const QString& text, const QPoint& position, int gra
     ZV_CALL(DestroyDrawInfo)(record);
 }
 
+bool TMagickImage::HasAlpha() const {
+    const Image* first = GetImage(0);
+    return first && first->matte != MagickFalse;
+}
+
+void TMagickImage::Flatten(TColor background) {
+    RebuildFirstFrame([&](Image* frame, ExceptionInfo* exception) {
+        frame->background_color = ColorToPixel(background);
+        return ZV_EXTRA(MergeImageLayers)(frame, FlattenLayer, exception);
+    });
+}
+
 void TMagickImage::SetQuality(int quality) {
     if (FOptions)
         FOptions->quality = static_cast<size_t>(std::max(quality, 0));

@@ -65,6 +65,11 @@ public:
     void Annotate(const QString& text, const QPoint& position, int gravity, TColor colour,
                   int pointSize, const QString& fontFile);
 
+    // True when the first frame carries transparency.
+    bool HasAlpha() const;
+    // Replaces the first frame by itself laid over a solid background, without transparency.
+    void Flatten(TColor background);
+
     void SetQuality(int quality);
     void SetFormat(const QString& formatName);
     int Quality() const;
