@@ -1,0 +1,132 @@
+#include "ImageThread.h"
+
+#include "Exceptions.h"
+#include "MagickImage.h"
+#include "OutputNaming.h"
+
+#include <cfenv>
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+QSize FitToBox(int width, int height, int boxWidth, int boxHeight) {
+    if (width <= 0 || height <= 0)
+        throw EZVError(QStringLiteral("The image has no pixels"));
+    // The ratios are doubles; the products are formed in extended precision and rounded
+    // to the nearest integer, halves to even. Both matter for sizes like 262.5.
+    const double rw = static_cast<double>(boxWidth) / width;
+    const double rh = static_cast<double>(boxHeight) / height;
+    const double scale = rh > rw ? rw : rh;
+    const long double newWidth = static_cast<long double>(width) * scale;
+    const long double newHeight = static_cast<long double>(height) * scale;
+    const int previous = std::fegetround();
+    std::fesetround(FE_TONEAREST);
+    // A sliver of an image keeps at least one pixel rather than vanishing.
+    const QSize result(std::max(1, static_cast<int>(std::nearbyintl(newWidth))),
+                       std::max(1, static_cast<int>(std::nearbyintl(newHeight))));
+    std::fesetround(previous);
+    return result;
+}
+
+QSize SizeBox(const TSettings& settings, int sizeIndex) {
+    switch (sizeIndex) {
+    case SizeThumbnail:
+        return {settings.THUMB_WIDTH, settings.THUMB_HEIGHT};
+    case SizeMedium:
+        return {settings.MEDIUM_WIDTH, settings.MEDIUM_HEIGHT};
+    default:
+        return {settings.LARGE_WIDTH, settings.LARGE_HEIGHT};
+    }
+}
+
+bool SizeEnabled(const TSettings& settings, int sizeIndex) {
+    switch (sizeIndex) {
+    case SizeThumbnail:
+        return settings.PROCESS_THUMB;
+    case SizeMedium:
+        return settings.PROCESS_MEDIUM;
+    default:
+        return settings.PROCESS_LARGE;
+    }
+}
+
+TImageThread::TImageThread(quint8 flags, const TSettings& settings, TMagickImage& source,
+                           const TMagickImage* watermark, QStringList& attachments)
+    : FFlags(flags)
+    , FSettings(settings)
+    , FSource(source)
+    , FWatermark(watermark)
+    , FAttachments(attachments) {}
+
+bool TImageThread::SizeDue(int sizeIndex) const {
+    const bool screenSaver = FFlags & RunScreenSaver;
+    if (screenSaver)
+        return sizeIndex == SizeLarge;
+    const bool emailSize = (FFlags & RunEmail) && FSettings.EMAIL_DIMENSION == sizeIndex;
+    return SizeEnabled(FSettings, sizeIndex) || emailSize;
+}
+
+void TImageThread::ProcessImage(const QString& sourcePath) {
+    FSource.LoadFromFile(sourcePath);
+    int unwritten = 0;
+    for (int sizeIndex : {SizeLarge, SizeMedium, SizeThumbnail})
+        if (SizeDue(sizeIndex) &&
+            !ProcessSize(sourcePath, sizeIndex, FSettings.EMAIL_DIMENSION == sizeIndex))
+            ++unwritten;
+    // A size that left no file is a failure of the image, not a silent success.
+    if (unwritten > 0)
+        throw EZVError(QStringLiteral("Unable to write %1 output file(s) for %2")
+                           .arg(unwritten)
+                           .arg(sourcePath));
+}
+
+bool TImageThread::ProcessSize(const QString& sourcePath, int sizeIndex, bool collect) {
+    const QSize box = SizeBox(FSettings, sizeIndex);
+
+    // Decorations start every size from a copy so that they never accumulate; without them
+    // the sizes cascade from one another.
+    std::unique_ptr<TMagickImage> copy;
+    TMagickImage* work = &FSource;
+    if (FFlags & RunDecorationFlags) {
+        copy = std::make_unique<TMagickImage>();
+        copy->Assign(FSource);
+        work = copy.get();
+    }
+
+    if (FFlags & RunFit) {
+        const QSize size = FitToBox(work->GetWidth(), work->GetHeight(), box.width(), box.height());
+        if (FSettings.RQ_HIGH)
+            work->Resize(size.width(), size.height(), TMagickImage::FilterMethod,
+                         TMagickImage::LanczosFilter, 1.0);
+        else
+            work->Resize(size.width(), size.height(), TMagickImage::SampleMethod,
+                         TMagickImage::LanczosFilter, 1.0);
+    }
+    if ((FFlags & RunWatermark) && FWatermark)
+        work->Composite(*FWatermark, QPoint(FSettings.WATERMARK_X, FSettings.WATERMARK_Y),
+                        FSettings.WATERMARK_OPERATOR);
+    if (FFlags & RunAnnotation)
+        work->Annotate(FSettings.ANNOTATION_TEXT,
+                       QPoint(FSettings.ANNOTATION_X, FSettings.ANNOTATION_Y),
+                       FSettings.ANNOTATION_GRAVITY, FSettings.ANNOTATION_FONT_COLOR,
+                       FSettings.ANNOTATION_FONT_SIZE, FSettings.ANNOTATION_FONT_NAME);
+    if (FFlags & RunBorder)
+        work->Border(FSettings.BORDER_WIDTH, FSettings.BORDER_COLOR, 0);
+
+    work->SetFormat(FSettings.OUTPUT_FORMAT.toLower());
+    if (FSettings.OUTPUT_FORMAT == QLatin1String("JPG"))
+        work->SetQuality(FSettings.JPG_QUALITY);
+    // JPEG has no transparency; the library would write transparent areas black.
+    const QString format = work->Format();
+    if ((format == QLatin1String("JPG") || format == QLatin1String("JPEG")) && work->HasAlpha())
+        work->Flatten(0xFFFFFF);
+
+    bool written = false;
+    const QString path =
+        SaveOutputImage(*work, FSettings, sourcePath, sizeIndex, FFlags & RunScreenSaver, &written);
+    if (!written || path.isEmpty())
+        return false;
+    if (collect)
+        FAttachments.append(path);
+    return true;
+}

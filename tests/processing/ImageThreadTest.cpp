@@ -1,0 +1,232 @@
+#include "Exceptions.h"
+#include "ImageThread.h"
+#include "MagickImage.h"
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+
+#include <magick/MagickCore.h>
+
+#include <gtest/gtest.h>
+
+using namespace ZVTest;
+
+namespace {
+
+TEST(FitToBox, KeepsTheAspectRatioWithExtendedPrecisionAndHalvesToEven) {
+    struct TCase {
+        QSize Source;
+        QSize Box;
+        QSize Expected;
+    };
+    const TCase cases[] = {
+        {{1600, 1200}, {600, 600}, {600, 450}},
+        {{600, 450}, {350, 325}, {350, 263}},   // 350/600 as a double lies just above 7/12
+        {{1600, 1200}, {350, 325}, {350, 262}}, // exactly 262.5: halves to even
+        {{350, 263}, {100, 95}, {100, 75}},
+        {{1024, 768}, {600, 600}, {600, 450}},
+        {{50, 40}, {100, 95}, {100, 80}},
+        {{600, 600}, {600, 600}, {600, 600}},
+        {{1, 1000}, {100, 95}, {1, 95}}, // never narrower than one pixel
+    };
+    for (const TCase& c : cases)
+        EXPECT_EQ(FitToBox(c.Source.width(), c.Source.height(), c.Box.width(), c.Box.height()),
+                  c.Expected)
+            << c.Source.width() << "x" << c.Source.height();
+    EXPECT_THROW(FitToBox(0, 0, 100, 95), EZVError);
+}
+
+class ImageThreadTest : public TMagickTest {
+protected:
+    void SetUp() override {
+        FSettings.OUTPUT_FOLDER = FBox.Path() + QStringLiteral("/out/");
+        QDir().mkpath(FSettings.OUTPUT_FOLDER);
+        FSource = std::make_unique<TMagickImage>();
+    }
+
+    // Runs the job over one file and returns the sizes written, keyed by size folder.
+    void Process(quint8 flags, const QString& path, const TMagickImage* watermark = nullptr) {
+        TImageThread job(flags, FSettings, *FSource, watermark, FAttachments);
+        job.ProcessImage(path);
+        FSource->Clear();
+    }
+
+    QString Output(const QString& folder, const QString& name) const {
+        return FSettings.OUTPUT_FOLDER + QStringLiteral("Resized Images/") + folder +
+               QLatin1Char('/') + name;
+    }
+
+    static QSize SizeOf(const QString& path) {
+        QImageReader reader(path);
+        return reader.size();
+    }
+
+    static int JpegQuality(const QString& path) {
+        TMagickImage image;
+        image.LoadFromFile(path);
+        return image.GetEmpty() ? -1 : static_cast<int>(image.GetImage(0)->quality);
+    }
+
+    TSandBox FBox;
+    TSettings FSettings;
+    std::unique_ptr<TMagickImage> FSource;
+    QStringList FAttachments;
+};
+
+TEST_F(ImageThreadTest, EverySizeIsFittedIntoItsBox) {
+    const QString photo = FBox.WriteImage(QStringLiteral("Photo.png"), 1600, 1200);
+    struct TCase {
+        const char* Name;
+        quint8 Flags;
+        bool HighQuality;
+        QSize Large, Medium, Thumb;
+    };
+    const TCase cases[] = {
+        {"cascade, sampled", RunFit, false, {600, 450}, {350, 263}, {100, 75}},
+        {"cascade, filtered", RunFit, true, {600, 450}, {350, 263}, {100, 75}},
+        {"each from a copy", RunFit | RunAnnotation, false, {600, 450}, {350, 262}, {100, 75}},
+        {"border 3", RunFit | RunBorder, false, {606, 456}, {356, 268}, {106, 81}},
+    };
+    FSettings.BORDER_WIDTH = 3;
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        FSettings.RQ_HIGH = c.HighQuality;
+        Process(c.Flags, photo);
+        EXPECT_EQ(SizeOf(Output(QStringLiteral("Large"), QStringLiteral("Large_Photo.jpg"))),
+                  c.Large);
+        EXPECT_EQ(SizeOf(Output(QStringLiteral("Medium"), QStringLiteral("Medium_Photo.jpg"))),
+                  c.Medium);
+        EXPECT_EQ(SizeOf(Output(QStringLiteral("Thumbnail"), QStringLiteral("Thumb_Photo.jpg"))),
+                  c.Thumb);
+    }
+}
+
+TEST_F(ImageThreadTest, SmallAndExactImagesAreFittedToo) {
+    FSettings.PROCESS_LARGE = false;
+    FSettings.PROCESS_MEDIUM = false;
+    Process(RunFit, FBox.WriteImage(QStringLiteral("small.png"), 50, 40));
+    EXPECT_EQ(SizeOf(Output(QStringLiteral("Thumbnail"), QStringLiteral("Thumb_small.jpg"))),
+              QSize(100, 80));
+
+    FSettings.PROCESS_LARGE = true;
+    FSettings.PROCESS_THUMB = false;
+    Process(RunFit, FBox.WriteImage(QStringLiteral("square.png"), 600, 600));
+    EXPECT_EQ(SizeOf(Output(QStringLiteral("Large"), QStringLiteral("Large_square.jpg"))),
+              QSize(600, 600));
+    Process(RunFit, FBox.WriteImage(QStringLiteral("xga.png"), 1024, 768));
+    EXPECT_EQ(SizeOf(Output(QStringLiteral("Large"), QStringLiteral("Large_xga.jpg"))),
+              QSize(600, 450));
+}
+
+TEST_F(ImageThreadTest, QualityIsSetOnlyForTheExactFormatNameJPG) {
+    const QString photo = FBox.WriteImage(QStringLiteral("q.png"), 300, 200);
+    FSettings.PROCESS_MEDIUM = false;
+    FSettings.PROCESS_THUMB = false;
+    FSettings.JPG_QUALITY = 70;
+    Process(RunFit, photo);
+    const QString jpg = Output(QStringLiteral("Large"), QStringLiteral("Large_q.jpg"));
+    EXPECT_EQ(JpegQuality(jpg), 70);
+
+    FSettings.OUTPUT_FORMAT = QStringLiteral("jpg");
+    QFile::remove(jpg);
+    Process(RunFit, photo);
+    const int quality = JpegQuality(jpg);
+    EXPECT_GT(quality, 0) << "lower-case jpg still writes JPEG";
+    EXPECT_NE(quality, 70) << "but no quality is set";
+
+    FSettings.OUTPUT_FORMAT = QStringLiteral("PNG");
+    Process(RunFit, photo);
+    QImageReader png(Output(QStringLiteral("Large"), QStringLiteral("Large_q.png")));
+    EXPECT_EQ(png.format(), QByteArray("png"));
+}
+
+TEST_F(ImageThreadTest, EmailModeProducesAndCollectsTheEmailSizeOnly) {
+    const QString photo = FBox.WriteImage(QStringLiteral("mail.png"), 800, 600);
+    FSettings.EMAIL_DIMENSION = 0;
+    FSettings.PROCESS_THUMB = false;
+    const QString thumb = Output(QStringLiteral("Thumbnail"), QStringLiteral("Thumb_mail.jpg"));
+
+    Process(RunFit, photo);
+    EXPECT_FALSE(QFile::exists(thumb)) << "a plain run writes no disabled size";
+    EXPECT_TRUE(FAttachments.isEmpty()) << "nothing of the e-mail size was written";
+
+    Process(RunFit | RunEmail, photo);
+    EXPECT_TRUE(QFile::exists(thumb));
+    EXPECT_EQ(FAttachments, QStringList{thumb});
+}
+
+TEST_F(ImageThreadTest, ScreenSaverModeWritesOnlyLargeIntoTheFolderItself) {
+    const QString photo = FBox.WriteImage(QStringLiteral("Beach.png"), 800, 600);
+    FSettings.PROCESS_LARGE = false;
+    Process(RunFit | RunScreenSaver, photo);
+    EXPECT_EQ(
+        QDir(FSettings.OUTPUT_FOLDER).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
+        QStringList{QStringLiteral("Large_Beach.jpg")});
+    EXPECT_EQ(SizeOf(FSettings.OUTPUT_FOLDER + QStringLiteral("Large_Beach.jpg")), QSize(600, 450));
+}
+
+TEST_F(ImageThreadTest, DecorationsChangeOnlyWhereTheyArePlaced) {
+    const QString photo =
+        FBox.WriteImage(QStringLiteral("deco.png"), 800, 600, QColor(230, 230, 230));
+    FSettings.OUTPUT_FORMAT = QStringLiteral("PNG");
+    FSettings.PROCESS_MEDIUM = false;
+    FSettings.PROCESS_THUMB = false;
+    const QString large = Output(QStringLiteral("Large"), QStringLiteral("Large_deco.png"));
+    Process(RunFit, photo);
+    const QImage plain(large);
+    ASSERT_EQ(plain.size(), QSize(600, 450));
+
+    TMagickImage watermark;
+    QImage red(40, 30, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    watermark.Assign(red);
+    FSettings.WATERMARK_X = 25;
+    FSettings.WATERMARK_Y = 35;
+    FSettings.WATERMARK_OPERATOR = 1; // Over
+    Process(RunFit | RunWatermark, photo, &watermark);
+    EXPECT_EQ(ChangedArea(plain, QImage(large)), QRect(25, 35, 40, 30));
+
+    FSettings.ANNOTATION_TEXT = QStringLiteral("Zoravel");
+    FSettings.ANNOTATION_FONT_NAME = TestFontFile(QStringLiteral("DejaVuSans.ttf"));
+    FSettings.ANNOTATION_FONT_SIZE = 20;
+    FSettings.ANNOTATION_X = 50;
+    FSettings.ANNOTATION_Y = 60;
+    Process(RunFit | RunAnnotation, photo);
+    const QRect text = ChangedArea(plain, QImage(large));
+    ASSERT_FALSE(text.isEmpty());
+    EXPECT_GE(text.left(), 50);
+    EXPECT_GE(text.top(), 60);
+    EXPECT_LT(text.left(), 60);
+    EXPECT_LT(text.top(), 70);
+}
+
+TEST_F(ImageThreadTest, TransparentAreasBecomeWhiteInJpeg) {
+    QImage clear(200, 100, QImage::Format_ARGB32);
+    clear.fill(Qt::transparent);
+    const QString path = FBox.File(QStringLiteral("clear.png"));
+    ASSERT_TRUE(clear.save(path));
+    FSettings.PROCESS_MEDIUM = false;
+    FSettings.PROCESS_THUMB = false;
+    Process(RunFit, path);
+    const QImage out(Output(QStringLiteral("Large"), QStringLiteral("Large_clear.jpg")));
+    ASSERT_FALSE(out.isNull());
+    EXPECT_GT(qGray(out.pixel(300, 150)), 245);
+}
+
+TEST_F(ImageThreadTest, UnreadableImagesAndUnwritableFoldersFailTheImage) {
+    EXPECT_THROW(Process(RunFit, FBox.WriteText(QStringLiteral("text.jpg"), "not a picture")),
+                 EZVError);
+    EXPECT_THROW(Process(RunFit, FBox.File(QStringLiteral("gone.png"))), EZVError);
+
+    const QString photo = FBox.WriteImage(QStringLiteral("p.png"), 400, 300);
+    FSettings.OUTPUT_FOLDER = FBox.Path() + QStringLiteral("/missing/deeper/");
+    FSettings.EMAIL_DIMENSION = 2;
+    EXPECT_THROW(Process(RunFit | RunEmail, photo), EZVError);
+    EXPECT_TRUE(FAttachments.isEmpty()) << "no empty path reaches the attachments";
+    EXPECT_FALSE(QFileInfo::exists(FSettings.OUTPUT_FOLDER));
+}
+
+} // namespace
