@@ -34,14 +34,16 @@ QString EntryName(TMagickEntry entry) {
 template <typename F> F Need(TMagickEntry entry) {
     F f = Entry<F>(entry);
     if (!f)
-        throw EInvalidGraphic(QStringLiteral("ImageMagick entry %1 not found").arg(EntryName(entry)));
+        throw EInvalidGraphic(
+            QStringLiteral("ImageMagick entry %1 not found").arg(EntryName(entry)));
     return f;
 }
 
 template <typename F> F NeedExtra(TMagickExtraEntry entry, const char* name) {
     F f = ExtraEntry<F>(entry);
     if (!f)
-        throw EInvalidGraphic(QStringLiteral("ImageMagick entry %1 not found").arg(QLatin1String(name)));
+        throw EInvalidGraphic(
+            QStringLiteral("ImageMagick entry %1 not found").arg(QLatin1String(name)));
     return f;
 }
 
@@ -60,7 +62,8 @@ public:
         FRecord->relinquish = MagickTrue;
     }
     ~TExceptionRecord() {
-        if (auto destroy = Entry<decltype(&::DestroyExceptionInfo)>(TMagickEntry::DestroyExceptionInfo))
+        if (auto destroy =
+                Entry<decltype(&::DestroyExceptionInfo)>(TMagickEntry::DestroyExceptionInfo))
             destroy(FRecord);
     }
     TExceptionRecord(const TExceptionRecord&) = delete;
@@ -96,21 +99,26 @@ FilterTypes MapFilter(int filter) {
 }
 
 constexpr std::array<CompositeOperator, 32> ComposeOperators = {
-    UndefinedCompositeOp, OverCompositeOp,          InCompositeOp,
-    OutCompositeOp,       AtopCompositeOp,          XorCompositeOp,
-    PlusCompositeOp,      MinusDstCompositeOp,      ModulusAddCompositeOp,
-    ModulusSubtractCompositeOp, DifferenceCompositeOp, MultiplyCompositeOp,
-    BumpmapCompositeOp,   CopyCompositeOp,          CopyRedCompositeOp,
-    CopyGreenCompositeOp, CopyBlueCompositeOp,      CopyOpacityCompositeOp,
-    ClearCompositeOp,     DissolveCompositeOp,      DisplaceCompositeOp,
-    ModulateCompositeOp,  ThresholdCompositeOp,     NoCompositeOp,
-    DarkenCompositeOp,    LightenCompositeOp,       HueCompositeOp,
-    SaturateCompositeOp,  ColorizeCompositeOp,      LuminizeCompositeOp,
-    ScreenCompositeOp,    OverlayCompositeOp};
+    UndefinedCompositeOp,  OverCompositeOp,
+    InCompositeOp,         OutCompositeOp,
+    AtopCompositeOp,       XorCompositeOp,
+    PlusCompositeOp,       MinusDstCompositeOp,
+    ModulusAddCompositeOp, ModulusSubtractCompositeOp,
+    DifferenceCompositeOp, MultiplyCompositeOp,
+    BumpmapCompositeOp,    CopyCompositeOp,
+    CopyRedCompositeOp,    CopyGreenCompositeOp,
+    CopyBlueCompositeOp,   CopyOpacityCompositeOp,
+    ClearCompositeOp,      DissolveCompositeOp,
+    DisplaceCompositeOp,   ModulateCompositeOp,
+    ThresholdCompositeOp,  NoCompositeOp,
+    DarkenCompositeOp,     LightenCompositeOp,
+    HueCompositeOp,        SaturateCompositeOp,
+    ColorizeCompositeOp,   LuminizeCompositeOp,
+    ScreenCompositeOp,     OverlayCompositeOp};
 
 CompositeOperator MapCompose(int op) {
     return (op >= 0 && op < static_cast<int>(ComposeOperators.size())) ? ComposeOperators[op]
-                                                                        : UndefinedCompositeOp;
+                                                                       : UndefinedCompositeOp;
 }
 
 void CopyText(char* field, size_t capacity, const QByteArray& text) {
@@ -121,8 +129,12 @@ void CopyText(char* field, size_t capacity, const QByteArray& text) {
 
 } // namespace
 
-bool MagickLibraryLoaded() { return LibraryLoadedFlag; }
-void SetMagickLibraryLoaded(bool loaded) { LibraryLoadedFlag = loaded; }
+bool MagickLibraryLoaded() {
+    return LibraryLoadedFlag;
+}
+void SetMagickLibraryLoaded(bool loaded) {
+    LibraryLoadedFlag = loaded;
+}
 
 TMagickImage::TMagickImage() {
     if (!MagickLibraryLoaded())
@@ -178,10 +190,39 @@ void TMagickImage::LoadFromFile(const QString& fileName) {
     if (!FOptions)
         return;
     // A relative name could be read as a format prefix ("png:x") or a command ("|x").
-    const QString path = QFileInfo(fileName).isAbsolute() ? fileName : QStringLiteral("./") + fileName;
+    const QString path =
+        QFileInfo(fileName).isAbsolute() ? fileName : QStringLiteral("./") + fileName;
     CopyText(FOptions->filename, sizeof(FOptions->filename), QFile::encodeName(path));
     TExceptionRecord exception;
     FImages = ZV_CALL(ReadImage)(FOptions, exception);
+}
+
+QSize TMagickImage::PingSize(const QString& fileName) const {
+    if (!FOptions)
+        return {};
+    ImageInfo* pingOptions = ZV_CALL(CloneImageInfo)(FOptions);
+    const QString path =
+        QFileInfo(fileName).isAbsolute() ? fileName : QStringLiteral("./") + fileName;
+    CopyText(pingOptions->filename, sizeof(pingOptions->filename), QFile::encodeName(path));
+    Image* pinged = nullptr;
+    {
+        TExceptionRecord exception;
+        pinged = ZV_CALL(PingImage)(pingOptions, exception);
+    }
+    ZV_CALL(DestroyImageInfo)(pingOptions);
+    if (!pinged)
+        return {};
+    const QSize size(static_cast<int>(pinged->columns), static_cast<int>(pinged->rows));
+    ZV_CALL(DestroyImageList)(pinged);
+    return size.isEmpty() ? QSize() : size;
+}
+
+void TMagickImage::SetDecodeSizeHint(const QSize& size) {
+    if (!FOptions || size.isEmpty())
+        return;
+    const QByteArray geometry =
+        QByteArray::number(size.width()) + 'x' + QByteArray::number(size.height());
+    ZV_EXTRA(SetImageOption)(FOptions, "jpeg:size", geometry.constData());
 }
 
 bool TMagickImage::SaveToFile(const QString& fileName) {
@@ -196,7 +237,8 @@ bool TMagickImage::SaveToFile(const QString& fileName) {
     if (format.isEmpty())
         format = QString::fromLatin1(first->magick);
     ImageInfo* writeOptions = ZV_CALL(CloneImageInfo)(FOptions);
-    CopyText(writeOptions->filename, sizeof(writeOptions->filename), (format + QLatin1Char(':')).toLatin1());
+    CopyText(writeOptions->filename, sizeof(writeOptions->filename),
+             (format + QLatin1Char(':')).toLatin1());
     writeOptions->adjoin = MagickFalse;
     // The JPEG writer takes its quality from the image, not from the options.
     if (FOptions->quality != 0)
@@ -267,9 +309,13 @@ void TMagickImage::Assign(const TBitmap& bitmap) {
     LoadFromStream(stream);
 }
 
-void TMagickImage::Assign(const TMagickImage& source) { source.AssignTo(*this); }
+void TMagickImage::Assign(const TMagickImage& source) {
+    source.AssignTo(*this);
+}
 
-void TMagickImage::AssignFromClipboard(const QClipboard& clipboard) { Assign(clipboard.image()); }
+void TMagickImage::AssignFromClipboard(const QClipboard& clipboard) {
+    Assign(clipboard.image());
+}
 
 void TMagickImage::AssignTo(TMagickImage& destination) const {
     if (&destination == this)
@@ -430,8 +476,8 @@ bool TMagickImage::Composite(const TMagickImage& overlay, const QPoint& position
                                    position.y()) != MagickFalse;
 }
 
-void TMagickImage::Annotate(const QString& text, const QPoint& position, int gravity,
-                            TColor colour, int pointSize, const QString& fontFile) {
+void TMagickImage::Annotate(const QString& text, const QPoint& position, int gravity, TColor colour,
+                            int pointSize, const QString& fontFile) {
     Image* first = GetImage(0);
     if (!first || !FOptions)
         return;
@@ -487,7 +533,9 @@ void TMagickImage::SetFormat(const QString& formatName) {
     CopyText(FOptions->magick, sizeof(FOptions->magick), name.toLatin1());
 }
 
-int TMagickImage::Quality() const { return FOptions ? static_cast<int>(FOptions->quality) : 0; }
+int TMagickImage::Quality() const {
+    return FOptions ? static_cast<int>(FOptions->quality) : 0;
+}
 
 QString TMagickImage::Format() const {
     return FOptions ? QString::fromLatin1(FOptions->magick) : QString();

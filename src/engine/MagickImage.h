@@ -3,6 +3,7 @@
 #include "Graphic.h"
 
 #include <QPoint>
+#include <QSize>
 #include <QString>
 
 class QClipboard;
@@ -42,6 +43,11 @@ public:
     _Image* GetImage(int index) const;
 
     void LoadFromFile(const QString& fileName) override;
+    // The size of the file's first frame, read from its header without decoding the pixels;
+    // an invalid size when the library cannot tell.
+    QSize PingSize(const QString& fileName) const;
+    // Lets the next load of a JPEG decode at a reduced scale that is still at least this size.
+    void SetDecodeSizeHint(const QSize& size);
     // Writes the first frame; true when the file was written.
     bool SaveToFile(const QString& fileName) override;
     void LoadFromStream(QIODevice& stream) override;

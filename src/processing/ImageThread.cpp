@@ -4,6 +4,8 @@
 #include "MagickImage.h"
 #include "OutputNaming.h"
 
+#include <QFile>
+
 #include <cfenv>
 #include <algorithm>
 #include <cmath>
@@ -66,8 +68,47 @@ bool TImageThread::SizeDue(int sizeIndex) const {
     return SizeEnabled(FSettings, sizeIndex) || emailSize;
 }
 
-void TImageThread::ProcessImage(const QString& sourcePath) {
+bool IsJpegFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    return file.read(3) == QByteArray("\xFF\xD8\xFF", 3);
+}
+
+void TImageThread::LoadSource(const QString& sourcePath) {
+    QSize fileSize;
+    QSize hint;
+    if (ReducedDecoding && IsJpegFile(sourcePath))
+        fileSize = FSource.PingSize(sourcePath);
+    if (fileSize.isValid()) {
+        QSize largest(0, 0);
+        for (int sizeIndex : {SizeLarge, SizeMedium, SizeThumbnail})
+            if (SizeDue(sizeIndex)) {
+                const QSize box = SizeBox(FSettings, sizeIndex);
+                largest = largest.expandedTo(
+                    FitToBox(fileSize.width(), fileSize.height(), box.width(), box.height()));
+            }
+        if (largest.width() * 2 < fileSize.width() && largest.height() * 2 < fileSize.height())
+            hint = largest * 2;
+    }
+    // The filtered resize gives the same picture from a reduced decode; pixel sampling does
+    // not, so there the reduced decode is kept for files too large to decode whole.
+    if (hint.isValid() && FSettings.RQ_HIGH)
+        FSource.SetDecodeSizeHint(hint);
     FSource.LoadFromFile(sourcePath);
+    if (FSource.GetEmpty() && hint.isValid() && !FSettings.RQ_HIGH) {
+        FSource.Clear();
+        FSource.SetDecodeSizeHint(hint);
+        FSource.LoadFromFile(sourcePath);
+    }
+    FSourceFitted = false;
+    FSourceSize = (fileSize.isValid() && !FSource.GetEmpty())
+                      ? fileSize
+                      : QSize(FSource.GetWidth(), FSource.GetHeight());
+}
+
+void TImageThread::ProcessImage(const QString& sourcePath) {
+    LoadSource(sourcePath);
     int unwritten = 0;
     for (int sizeIndex : {SizeLarge, SizeMedium, SizeThumbnail})
         if (SizeDue(sizeIndex) &&
@@ -94,13 +135,18 @@ bool TImageThread::ProcessSize(const QString& sourcePath, int sizeIndex, bool co
     }
 
     if (FFlags & RunFit) {
-        const QSize size = FitToBox(work->GetWidth(), work->GetHeight(), box.width(), box.height());
+        // Until the source itself has been fitted, fit from its size in the file.
+        const QSize from =
+            (copy || !FSourceFitted) ? FSourceSize : QSize(work->GetWidth(), work->GetHeight());
+        const QSize size = FitToBox(from.width(), from.height(), box.width(), box.height());
         if (FSettings.RQ_HIGH)
             work->Resize(size.width(), size.height(), TMagickImage::FilterMethod,
                          TMagickImage::LanczosFilter, 1.0);
         else
             work->Resize(size.width(), size.height(), TMagickImage::SampleMethod,
                          TMagickImage::LanczosFilter, 1.0);
+        if (!copy)
+            FSourceFitted = true;
     }
     if ((FFlags & RunWatermark) && FWatermark)
         work->Composite(*FWatermark, QPoint(FSettings.WATERMARK_X, FSettings.WATERMARK_Y),

@@ -38,6 +38,9 @@ public:
     quint8 Flags() const { return FFlags; }
     int Total = 0;
     bool Running = false;
+    // JPEG sources decode at a reduced scale that still leaves twice the pixels of the
+    // largest output; the output sizes are those of the full-size image all the same.
+    bool ReducedDecoding = true;
 
     // Loads the file and produces every size due. Throws when the image cannot be read or a
     // size could not be written; the sizes written before stay on disk.
@@ -47,10 +50,17 @@ private:
     // Produces one size from the source image; false when no file was written.
     bool ProcessSize(const QString& sourcePath, int sizeIndex, bool collect);
     bool SizeDue(int sizeIndex) const;
+    void LoadSource(const QString& sourcePath);
 
     quint8 FFlags;
     const TSettings& FSettings;
     TMagickImage& FSource;
     const TMagickImage* FWatermark;
     QStringList& FAttachments;
+    // The source's size as the file holds it, which a reduced decode does not change.
+    QSize FSourceSize;
+    bool FSourceFitted = false;
 };
+
+// True when the file starts like a JPEG, whatever its name says.
+bool IsJpegFile(const QString& path);

@@ -3,6 +3,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
+#include <QRandomGenerator>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace ZVTest {
 
@@ -23,9 +28,13 @@ void TMagickTest::TearDownTestSuite() {
     SuiteFormats.reset();
 }
 
-TPictureFormats& TMagickTest::Formats() { return *SuiteFormats; }
+TPictureFormats& TMagickTest::Formats() {
+    return *SuiteFormats;
+}
 
-TSandBox::TSandBox() { EXPECT_TRUE(FDir.isValid()); }
+TSandBox::TSandBox() {
+    EXPECT_TRUE(FDir.isValid());
+}
 
 void TSandBox::Fill(const QStringList& relativePaths) const {
     for (const QString& relative : relativePaths) {
@@ -66,6 +75,53 @@ QImage MakeImage(int width, int height, const QColor& colour) {
     gradient.setColorAt(1, colour.darker(150));
     painter.fillRect(image.rect(), gradient);
     return image;
+}
+
+QImage MakePhoto(int width, int height, quint32 seed) {
+    QImage image(width, height, QImage::Format_RGB32);
+    QRandomGenerator random(seed);
+    for (int y = 0; y < height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            const int noise = static_cast<int>(random.bounded(24u)) - 12;
+            const int r = 60 + 120 * x / width + noise;
+            const int g = 90 + 100 * y / height + ((x / 7 + y / 5) % 9) * 3 + noise;
+            const int b = 160 - 80 * (x + y) / (width + height) + noise;
+            line[x] = qRgb(std::clamp(r, 0, 255), std::clamp(g, 0, 255), std::clamp(b, 0, 255));
+        }
+    }
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (int i = 0; i < 40; ++i) {
+        painter.setBrush(QColor::fromHsv(static_cast<int>(random.bounded(360u)), 160, 200, 180));
+        painter.setPen(QPen(Qt::black, 1 + width / 800));
+        const int r = static_cast<int>(random.bounded(static_cast<quint32>(width / 6))) + 4;
+        painter.drawEllipse(QPoint(static_cast<int>(random.bounded(static_cast<quint32>(width))),
+                                   static_cast<int>(random.bounded(static_cast<quint32>(height)))),
+                            r, r);
+    }
+    return image;
+}
+
+double Psnr(const QImage& a, const QImage& b) {
+    if (a.size() != b.size() || a.isNull())
+        return 0.0;
+    const QImage x = a.convertToFormat(QImage::Format_RGB32);
+    const QImage y = b.convertToFormat(QImage::Format_RGB32);
+    double sum = 0.0;
+    for (int r = 0; r < x.height(); ++r) {
+        const auto* p = reinterpret_cast<const QRgb*>(x.constScanLine(r));
+        const auto* q = reinterpret_cast<const QRgb*>(y.constScanLine(r));
+        for (int c = 0; c < x.width(); ++c) {
+            const double dr = qRed(p[c]) - qRed(q[c]);
+            const double dg = qGreen(p[c]) - qGreen(q[c]);
+            const double db = qBlue(p[c]) - qBlue(q[c]);
+            sum += dr * dr + dg * dg + db * db;
+        }
+    }
+    const double mse = sum / (3.0 * x.width() * x.height());
+    return mse == 0.0 ? std::numeric_limits<double>::infinity()
+                      : 10.0 * std::log10(255.0 * 255.0 / mse);
 }
 
 QRect ChangedArea(const QImage& a, const QImage& b) {

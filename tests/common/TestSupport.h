@@ -47,6 +47,12 @@ QImage MakeImage(int width, int height, const QColor& colour = QColor(40, 120, 2
 // The bounding box of pixels that differ between two images of the same size.
 QRect ChangedArea(const QImage& a, const QImage& b);
 
+// A picture with the detail of a photograph: gradients, shapes, fine texture and noise.
+QImage MakePhoto(int width, int height, quint32 seed = 1);
+
+// Peak signal-to-noise ratio of two images of the same size, in dB (infinity when equal).
+double Psnr(const QImage& a, const QImage& b);
+
 // The font folder of the fixed test font set.
 QString TestFontFile(const QString& fileName);
 

@@ -41,7 +41,8 @@ QByteArray ReaderFormat(const QString& path) {
 // Two frames of 2 x 2 pixels, built byte by byte: Qt cannot write an animated GIF.
 QByteArray TwoFrameGif() {
     const QByteArray header = QByteArray::fromHex("474946383961020002008000000000ffffff");
-    const QByteArray frame = QByteArray::fromHex("21f90400000000002c00000000020002000002028451003b").chopped(1);
+    const QByteArray frame =
+        QByteArray::fromHex("21f90400000000002c00000000020002000002028451003b").chopped(1);
     return header + frame + frame + QByteArray::fromHex("3b");
 }
 
@@ -51,8 +52,11 @@ TEST_F(MagickImageTest, LoadsAndSavesEveryOutputFormat) {
         const char* Format;
         QByteArray Expected;
     };
-    const TCase cases[] = {{"jpg", "jpg", "jpeg"}, {"png", ".png", "png"}, {"bmp", "BMP", "bmp"},
-                           {"gif", "gif", "gif"},  {"tif", "TIFF", "tiff"}};
+    const TCase cases[] = {{"jpg", "jpg", "jpeg"},
+                           {"png", ".png", "png"},
+                           {"bmp", "BMP", "bmp"},
+                           {"gif", "gif", "gif"},
+                           {"tif", "TIFF", "tiff"}};
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Extension);
         const QString source = FBox.WriteImage(QStringLiteral("in.png"), 64, 48);
@@ -133,7 +137,9 @@ TEST_F(MagickImageTest, ResizeBorderAndRotateGiveTheExpectedGeometry) {
         QSize Expected;
     };
     const TCase cases[] = {
-        {"filtered resize", [](TMagickImage& i) { i.Resize(50, 40, 2, TMagickImage::LanczosFilter, 1.0); }, {50, 40}},
+        {"filtered resize",
+         [](TMagickImage& i) { i.Resize(50, 40, 2, TMagickImage::LanczosFilter, 1.0); },
+         {50, 40}},
         {"sampled resize", [](TMagickImage& i) { i.Resize(37, 11, 3, 0, 1.0); }, {37, 11}},
         {"scaled resize", [](TMagickImage& i) { i.Resize(20, 16, 4, 0, 1.0); }, {20, 16}},
         {"magnify", [](TMagickImage& i) { i.Resize(1, 1, 0, 0, 1.0); }, {200, 160}},
@@ -297,6 +303,24 @@ TEST_F(MagickImageTest, BitmapRoundTripKeepsPixelsAndChannelOrder) {
         image.Draw(painter, canvas.rect());
     }
     EXPECT_EQ(canvas.pixelColor(0, 0), QColor(255, 0, 0));
+}
+
+TEST_F(MagickImageTest, PingTellsTheSizeAndAHintDecodesJpegReduced) {
+    const QString jpeg = FBox.WriteImage(QStringLiteral("big.jpg"), 800, 600);
+    TMagickImage image;
+    EXPECT_EQ(image.PingSize(jpeg), QSize(800, 600));
+    EXPECT_FALSE(image.PingSize(FBox.WriteText(QStringLiteral("t.jpg"), "text")).isValid());
+    EXPECT_TRUE(image.GetEmpty()) << "ping loads nothing";
+
+    image.SetDecodeSizeHint(QSize(200, 150));
+    image.LoadFromFile(jpeg);
+    EXPECT_GE(image.GetWidth(), 200);
+    EXPECT_GE(image.GetHeight(), 150);
+    EXPECT_LT(image.GetWidth(), 800);
+
+    image.Clear();
+    image.LoadFromFile(jpeg);
+    EXPECT_EQ(image.GetWidth(), 800) << "Clear forgets the hint";
 }
 
 TEST_F(MagickImageTest, CopyIsExactNotARecompressedJpeg) {

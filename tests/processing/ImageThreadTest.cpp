@@ -229,4 +229,47 @@ TEST_F(ImageThreadTest, UnreadableImagesAndUnwritableFoldersFailTheImage) {
     EXPECT_FALSE(QFileInfo::exists(FSettings.OUTPUT_FOLDER));
 }
 
+TEST_F(ImageThreadTest, ReducedJpegDecodingKeepsSizesAndPicture) {
+    const QString photo = FBox.File(QStringLiteral("camera.jpg"));
+    ASSERT_TRUE(MakePhoto(4000, 3000).save(photo, "JPEG", 90));
+    FSettings.OUTPUT_FORMAT = QStringLiteral("PNG");
+    for (bool high : {true, false}) {
+        SCOPED_TRACE(high ? "filtered" : "sampled");
+        FSettings.RQ_HIGH = high;
+        QList<QImage> outputs[2];
+        for (bool reduced : {false, true}) {
+            TImageThread job(RunFit, FSettings, *FSource, nullptr, FAttachments);
+            job.ReducedDecoding = reduced;
+            job.ProcessImage(photo);
+            FSource->Clear();
+            for (const auto& [folder, prefix] :
+                 {std::pair{"Large", "Large_"}, {"Medium", "Medium_"}, {"Thumbnail", "Thumb_"}})
+                outputs[reduced].append(QImage(Output(
+                    QLatin1String(folder), QLatin1String(prefix) + QStringLiteral("camera.png"))));
+        }
+        const QSize expected[] = {{600, 450}, {350, 263}, {100, 75}};
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(outputs[1][i].size(), expected[i]);
+            EXPECT_EQ(outputs[0][i].size(), expected[i]);
+            if (high)
+                EXPECT_GE(Psnr(outputs[0][i], outputs[1][i]), 45.0) << "size " << i;
+            else
+                EXPECT_EQ(outputs[0][i], outputs[1][i]) << "sampling decodes whole";
+        }
+    }
+}
+
+TEST_F(ImageThreadTest, JpegsBeyondTheLibraryLimitsAreProcessed) {
+    QImage wide(20000, 1500, QImage::Format_RGB888);
+    wide.fill(QColor(90, 140, 60));
+    const QString path = FBox.File(QStringLiteral("panorama.jpg"));
+    ASSERT_TRUE(wide.save(path, "JPEG", 80));
+    wide = QImage();
+    FSettings.PROCESS_MEDIUM = false;
+    FSettings.PROCESS_THUMB = false;
+    Process(RunFit, path);
+    EXPECT_EQ(SizeOf(Output(QStringLiteral("Large"), QStringLiteral("Large_panorama.jpg"))),
+              QSize(600, 45));
+}
+
 } // namespace
