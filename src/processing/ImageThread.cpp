@@ -3,8 +3,10 @@
 #include "Exceptions.h"
 #include "MagickImage.h"
 #include "OutputNaming.h"
+#include "RunHost.h"
 
 #include <QFile>
+#include <QImageReader>
 
 #include <cfenv>
 #include <algorithm>
@@ -52,13 +54,15 @@ bool SizeEnabled(const TSettings& settings, int sizeIndex) {
     }
 }
 
-TImageThread::TImageThread(quint8 flags, const TSettings& settings, TMagickImage& source,
+TImageThread::TImageThread(quint8 flags, TSettings& settings, TMagickImage* source,
                            const TMagickImage* watermark, QStringList& attachments)
     : FFlags(flags)
     , FSettings(settings)
     , FSource(source)
     , FWatermark(watermark)
     , FAttachments(attachments) {}
+
+TImageThread::~TImageThread() = default;
 
 bool TImageThread::SizeDue(int sizeIndex) const {
     const bool screenSaver = FFlags & RunScreenSaver;
@@ -78,8 +82,12 @@ bool IsJpegFile(const QString& path) {
 void TImageThread::LoadSource(const QString& sourcePath) {
     QSize fileSize;
     QSize hint;
-    if (ReducedDecoding && IsJpegFile(sourcePath))
-        fileSize = FSource.PingSize(sourcePath);
+    if (ReducedDecoding && IsJpegFile(sourcePath)) {
+        fileSize = FSource->PingSize(sourcePath);
+        // The library refuses even to ping a JPEG beyond its area limit; its header says it.
+        if (!fileSize.isValid())
+            fileSize = QImageReader(sourcePath, "jpeg").size();
+    }
     if (fileSize.isValid()) {
         QSize largest(0, 0);
         for (int sizeIndex : {SizeLarge, SizeMedium, SizeThumbnail})
@@ -94,17 +102,17 @@ void TImageThread::LoadSource(const QString& sourcePath) {
     // The filtered resize gives the same picture from a reduced decode; pixel sampling does
     // not, so there the reduced decode is kept for files too large to decode whole.
     if (hint.isValid() && FSettings.RQ_HIGH)
-        FSource.SetDecodeSizeHint(hint);
-    FSource.LoadFromFile(sourcePath);
-    if (FSource.GetEmpty() && hint.isValid() && !FSettings.RQ_HIGH) {
-        FSource.Clear();
-        FSource.SetDecodeSizeHint(hint);
-        FSource.LoadFromFile(sourcePath);
+        FSource->SetDecodeSizeHint(hint);
+    FSource->LoadFromFile(sourcePath);
+    if (FSource->GetEmpty() && hint.isValid() && !FSettings.RQ_HIGH) {
+        FSource->Clear();
+        FSource->SetDecodeSizeHint(hint);
+        FSource->LoadFromFile(sourcePath);
     }
     FSourceFitted = false;
-    FSourceSize = (fileSize.isValid() && !FSource.GetEmpty())
+    FSourceSize = (fileSize.isValid() && !FSource->GetEmpty())
                       ? fileSize
-                      : QSize(FSource.GetWidth(), FSource.GetHeight());
+                      : QSize(FSource->GetWidth(), FSource->GetHeight());
 }
 
 void TImageThread::ProcessImage(const QString& sourcePath) {
@@ -127,10 +135,10 @@ bool TImageThread::ProcessSize(const QString& sourcePath, int sizeIndex, bool co
     // Decorations start every size from a copy so that they never accumulate; without them
     // the sizes cascade from one another.
     std::unique_ptr<TMagickImage> copy;
-    TMagickImage* work = &FSource;
+    TMagickImage* work = FSource;
     if (FFlags & RunDecorationFlags) {
         copy = std::make_unique<TMagickImage>();
-        copy->Assign(FSource);
+        copy->Assign(*FSource);
         work = copy.get();
     }
 
@@ -175,4 +183,64 @@ bool TImageThread::ProcessSize(const QString& sourcePath, int sizeIndex, bool co
     if (collect)
         FAttachments.append(path);
     return true;
+}
+
+void TImageThread::Run(TRunHost& host) {
+    FFailures.clear();
+    FAttachments.clear();
+    Running = true;
+    host.EnterRunningState(host.EntryCount());
+    Total = host.EntryCount();
+
+    const QString savedFolder = FSettings.OUTPUT_FOLDER;
+    const QString savedFormat = FSettings.OUTPUT_FORMAT;
+    auto leave = [&] {
+        Running = false;
+        host.LeaveRunningState();
+        if (FFlags & RunScreenSaver) {
+            FSettings.OUTPUT_FOLDER = savedFolder;
+            FSettings.OUTPUT_FORMAT = savedFormat;
+        }
+    };
+    try {
+        if (!FSource) {
+            FOwnedSource = std::make_unique<TMagickImage>();
+            FSource = FOwnedSource.get();
+        }
+        if (FFlags & RunScreenSaver) {
+            FSettings.OUTPUT_FOLDER = host.ScreenSaverFolder();
+            FSettings.OUTPUT_FORMAT = QStringLiteral("JPG");
+        }
+        int processed = 0;
+        while (host.EntryCount() > 0 && !host.StopRequested()) {
+            host.SelectFirstEntry();
+            const QString path = host.FirstEntryPath();
+            try {
+                ProcessImage(path);
+            } catch (const std::exception&) {
+                FFailures.append(path);
+            }
+            host.ShowRunProgress(++processed, Total);
+            host.DeleteFirstEntry();
+            host.ProcessPendingEvents();
+            FSource->Clear();
+        }
+    } catch (...) {
+        // Without the image library no run can start; the window goes back to idle all the same.
+        FOwnedSource.reset();
+        leave();
+        throw;
+    }
+    if (FOwnedSource) {
+        FSource = nullptr;
+        FOwnedSource.reset();
+    }
+    leave();
+    if (!FFailures.isEmpty())
+        host.ShowReport(FFailures);
+}
+
+void TImageThread::AfterRun(TRunHost& host) {
+    if (FFlags & RunEmail)
+        host.MailProcessedImages(QString::fromLatin1(EmailSubject), FAttachments);
 }

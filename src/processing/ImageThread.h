@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 class TMagickImage;
 
 // Run flags: one byte per run.
@@ -28,12 +30,20 @@ QSize FitToBox(int width, int height, int boxWidth, int boxHeight);
 QSize SizeBox(const TSettings& settings, int sizeIndex);
 bool SizeEnabled(const TSettings& settings, int sizeIndex);
 
-// The image job of one run: turns one source image into every size due for it.
-// It owns none of the objects it works on; the run hands them in.
+class TRunHost;
+
+inline constexpr const char* EmailSubject = "Zoravel 2 Email";
+
+// The image job of one run: turns one source image into every size due for it, and runs the
+// loop over the host's list. It owns only the source image it creates for a run.
 class TImageThread {
 public:
-    TImageThread(quint8 flags, const TSettings& settings, TMagickImage& source,
+    // `source` is the image every file is loaded into; none lets Run create its own.
+    TImageThread(quint8 flags, TSettings& settings, TMagickImage* source,
                  const TMagickImage* watermark, QStringList& attachments);
+    ~TImageThread();
+    TImageThread(const TImageThread&) = delete;
+    TImageThread& operator=(const TImageThread&) = delete;
 
     quint8 Flags() const { return FFlags; }
     int Total = 0;
@@ -46,6 +56,13 @@ public:
     // size could not be written; the sizes written before stay on disk.
     void ProcessImage(const QString& sourcePath);
 
+    // Processes the host's list from the top until it is empty or Stop is given; each handled
+    // entry leaves the list, and the failed paths are reported at the end.
+    void Run(TRunHost& host);
+    // Mails the attachments after a run in e-mail mode, also after a stopped one.
+    void AfterRun(TRunHost& host);
+    const QStringList& Failures() const { return FFailures; }
+
 private:
     // Produces one size from the source image; false when no file was written.
     bool ProcessSize(const QString& sourcePath, int sizeIndex, bool collect);
@@ -53,8 +70,10 @@ private:
     void LoadSource(const QString& sourcePath);
 
     quint8 FFlags;
-    const TSettings& FSettings;
-    TMagickImage& FSource;
+    TSettings& FSettings;
+    TMagickImage* FSource;
+    std::unique_ptr<TMagickImage> FOwnedSource;
+    QStringList FFailures;
     const TMagickImage* FWatermark;
     QStringList& FAttachments;
     // The source's size as the file holds it, which a reduced decode does not change.

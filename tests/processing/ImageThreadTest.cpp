@@ -1,6 +1,7 @@
 #include "Exceptions.h"
 #include "ImageThread.h"
 #include "MagickImage.h"
+#include "RunHost.h"
 #include "TestSupport.h"
 
 #include <QDir>
@@ -49,7 +50,7 @@ protected:
 
     // Runs the job over one file and returns the sizes written, keyed by size folder.
     void Process(quint8 flags, const QString& path, const TMagickImage* watermark = nullptr) {
-        TImageThread job(flags, FSettings, *FSource, watermark, FAttachments);
+        TImageThread job(flags, FSettings, FSource.get(), watermark, FAttachments);
         job.ProcessImage(path);
         FSource->Clear();
     }
@@ -238,7 +239,7 @@ TEST_F(ImageThreadTest, ReducedJpegDecodingKeepsSizesAndPicture) {
         FSettings.RQ_HIGH = high;
         QList<QImage> outputs[2];
         for (bool reduced : {false, true}) {
-            TImageThread job(RunFit, FSettings, *FSource, nullptr, FAttachments);
+            TImageThread job(RunFit, FSettings, FSource.get(), nullptr, FAttachments);
             job.ReducedDecoding = reduced;
             job.ProcessImage(photo);
             FSource->Clear();
@@ -270,6 +271,147 @@ TEST_F(ImageThreadTest, JpegsBeyondTheLibraryLimitsAreProcessed) {
     Process(RunFit, path);
     EXPECT_EQ(SizeOf(Output(QStringLiteral("Large"), QStringLiteral("Large_panorama.jpg"))),
               QSize(600, 45));
+}
+
+} // namespace
+
+namespace {
+
+// A list of paths standing in for the main window during a run.
+class TFakeHost : public TRunHost {
+public:
+    QStringList Entries;
+    QStringList Events;
+    QList<QPair<int, int>> Progress;
+    QStringList Report;
+    QStringList Mailed;
+    QString MailSubject;
+    QString SaverFolder;
+    int StopAfter = -1;
+    bool Stopped = false;
+
+    int EntryCount() const override { return static_cast<int>(Entries.size()); }
+    void SelectFirstEntry() override {}
+    QString FirstEntryPath() const override { return Entries.first(); }
+    void DeleteFirstEntry() override { Entries.removeFirst(); }
+    void EnterRunningState(int count) override {
+        Events << QStringLiteral("enter %1").arg(count);
+        Stopped = false;
+    }
+    void ShowRunProgress(int processed, int total) override { Progress.append({processed, total}); }
+    void ProcessPendingEvents() override {
+        if (!Progress.isEmpty() && Progress.last().first == StopAfter)
+            Stopped = true;
+    }
+    bool StopRequested() const override { return Stopped; }
+    void LeaveRunningState() override {
+        Events << QStringLiteral("leave");
+        Stopped = true;
+    }
+    QString ScreenSaverFolder() const override { return SaverFolder; }
+    void ShowReport(const QStringList& failures) override {
+        Events << QStringLiteral("report");
+        Report = failures;
+    }
+    void MailProcessedImages(const QString& subject, const QStringList& files) override {
+        MailSubject = subject;
+        Mailed = files;
+    }
+};
+
+class ImageRunTest : public TMagickTest {
+protected:
+    void SetUp() override {
+        FSettings.OUTPUT_FOLDER = FBox.Path() + QStringLiteral("/out/");
+        QDir().mkpath(FSettings.OUTPUT_FOLDER);
+        for (int i = 1; i <= 10; ++i)
+            FHost.Entries << (i == 3
+                                  ? FBox.WriteText(QStringLiteral("img3.jpg"), "broken")
+                                  : FBox.WriteImage(QStringLiteral("img%1.png").arg(i), 160, 120));
+        FPaths = FHost.Entries;
+    }
+    void RunOnce(quint8 flags) {
+        TImageThread job(flags, FSettings, nullptr, nullptr, FAttachments);
+        job.Run(FHost);
+        job.AfterRun(FHost);
+    }
+    int Written(const QString& size) const {
+        return static_cast<int>(
+            QDir(FSettings.OUTPUT_FOLDER + QStringLiteral("Resized Images/") + size)
+                .entryList(QDir::Files)
+                .size());
+    }
+
+    TSandBox FBox;
+    TSettings FSettings;
+    TFakeHost FHost;
+    QStringList FPaths;
+    QStringList FAttachments;
+};
+
+TEST_F(ImageRunTest, ProcessesTheWholeListAndReportsTheFailures) {
+    RunOnce(RunFit);
+    EXPECT_TRUE(FHost.Entries.isEmpty());
+    for (const char* size : {"Large", "Medium", "Thumbnail"})
+        EXPECT_EQ(Written(QLatin1String(size)), 9) << size;
+    ASSERT_EQ(FHost.Progress.size(), 10);
+    EXPECT_EQ(FHost.Progress.last(), qMakePair(10, 10));
+    EXPECT_EQ(FHost.Report, QStringList{FPaths[2]});
+    EXPECT_EQ(FHost.Events, (QStringList{"enter 10", "leave", "report"}));
+    EXPECT_TRUE(FHost.Mailed.isEmpty()) << "only an e-mail run mails";
+}
+
+TEST_F(ImageRunTest, StopFinishesTheCurrentImageAndTheNextRunGoesOn) {
+    FHost.Entries.removeAt(2);
+    FHost.Entries.insert(2, FBox.WriteImage(QStringLiteral("img3.png"), 160, 120));
+    FHost.StopAfter = 5;
+    RunOnce(RunFit);
+    EXPECT_EQ(FHost.Entries.size(), 5);
+    EXPECT_EQ(FHost.Progress.last(), qMakePair(5, 10));
+    EXPECT_EQ(Written(QStringLiteral("Thumbnail")), 5);
+    EXPECT_TRUE(FHost.Report.isEmpty());
+
+    FHost.StopAfter = -1;
+    FHost.Progress.clear();
+    RunOnce(RunFit);
+    EXPECT_TRUE(FHost.Entries.isEmpty());
+    EXPECT_EQ(FHost.Progress.last(), qMakePair(5, 5));
+    EXPECT_EQ(Written(QStringLiteral("Thumbnail")), 10);
+}
+
+TEST_F(ImageRunTest, ScreenSaverRunsWriteJpegIntoTheirFolderAndRestoreTheSettings) {
+    FHost.SaverFolder = FBox.Path() + QStringLiteral("/screensaver/");
+    QDir().mkpath(FHost.SaverFolder);
+    FSettings.OUTPUT_FORMAT = QStringLiteral("PNG");
+    const QString folder = FSettings.OUTPUT_FOLDER;
+    RunOnce(RunFit | RunScreenSaver);
+    EXPECT_EQ(
+        QDir(FHost.SaverFolder).entryList({QStringLiteral("Large_*.jpg")}, QDir::Files).size(), 9);
+    EXPECT_EQ(FSettings.OUTPUT_FOLDER, folder);
+    EXPECT_EQ(FSettings.OUTPUT_FORMAT, QStringLiteral("PNG"));
+    EXPECT_FALSE(QFileInfo::exists(folder + QStringLiteral("Resized Images")));
+}
+
+TEST_F(ImageRunTest, EmailRunsMailWhatTheyCollected) {
+    FSettings.EMAIL_DIMENSION = 1;
+    FAttachments << QStringLiteral("left over from an earlier run");
+    RunOnce(RunFit | RunEmail);
+    EXPECT_EQ(FHost.MailSubject, QStringLiteral("Zoravel 2 Email"));
+    ASSERT_EQ(FHost.Mailed.size(), 9);
+    EXPECT_TRUE(FHost.Mailed.first().endsWith(QStringLiteral("/Medium/Medium_img1.jpg")));
+}
+
+TEST_F(ImageRunTest, WithoutTheLibraryTheRunEndsIdleWithTheListIntact) {
+    SetMagickLibraryLoaded(false);
+    try {
+        RunOnce(RunFit);
+        ADD_FAILURE() << "a run started without the image library";
+    } catch (const EInvalidGraphic& e) {
+        EXPECT_EQ(e.Message(), QStringLiteral("ImageMagick library not loaded"));
+    }
+    SetMagickLibraryLoaded(true);
+    EXPECT_EQ(FHost.Entries, FPaths);
+    EXPECT_EQ(FHost.Events, (QStringList{"enter 10", "leave"}));
 }
 
 } // namespace
