@@ -50,8 +50,9 @@ QString OutputFileName(const TSettings& settings, const QString& sourcePath, int
     if (dot >= 0)
         name.truncate(dot);
     name += QLatin1Char('.') + settings.OUTPUT_FORMAT.toLower();
-    const QString prefix =
-        settings.PREFIX_INCLUDED ? SizePrefix(sizeIndex) : settings.CUSTOM_PREFIX;
+    // A hand-edited prefix must not lead the file out of its size folder.
+    QString prefix = settings.PREFIX_INCLUDED ? SizePrefix(sizeIndex) : settings.CUSTOM_PREFIX;
+    prefix.remove(QLatin1Char('/'));
     return prefix + name;
 }
 

@@ -53,6 +53,7 @@ TEST(OutputFileName, PrefixAndExtension) {
         {"/photos/scan", true, "", "GIF", SizeLarge, "Large_scan.gif"},
         {"/photos/my.holiday.tif", true, "", "BMP", SizeLarge, "Large_my.holiday.bmp"},
         {"/pho.tos/noext", false, "x", "JPG", SizeLarge, "xnoext.jpg"},
+        {"/photos/Beach.jpg", false, "../../up-", "JPG", SizeLarge, "....up-Beach.jpg"},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Source);
