@@ -12,6 +12,7 @@ packages=(
   fonts-dejavu-core fonts-liberation2
   googletest libgtest-dev libgmock-dev
   xvfb xdotool x11-apps
+  graphicsmagick mate-backgrounds
 )
 
 missing=()
