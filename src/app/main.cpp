@@ -1,8 +1,11 @@
 #include "MagickGeneral.h"
 #include "Picture.h"
+#include "Prompts.h"
+#include "Settings.h"
+#include "SettingsStore.h"
+#include "ZVMainForm.h"
 
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -13,9 +16,11 @@ int main(int argc, char* argv[]) {
     TImageModule imageModule(formats);
     RegisterPlatformFormats(formats);
 
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Zoravel Pro"));
-    window.resize(768, 530);
-    window.show();
+    TSettings settings;
+    TQtPrompts prompts;
+    TZVMainForm mainForm(settings, SettingsFilePath(), prompts,
+                         QCoreApplication::applicationDirPath());
+    prompts.SetParent(&mainForm);
+    mainForm.show();
     return app.exec();
 }
