@@ -4,6 +4,7 @@
 #include "OptionLists.h"
 #include "PrefixKeyFilter.h"
 #include "Prompts.h"
+#include "ScriptedPrompts.h"
 #include "SettingsStore.h"
 #include "TestSupport.h"
 #include "VisualSizerForm.h"
@@ -30,43 +31,14 @@ using namespace ZVTest;
 
 namespace {
 
-// Records every dialog the panel asks for and answers from the test.
-class TScriptedPrompts : public TPrompts {
-public:
-    std::vector<TOpenFileRequest> FileRequests;
-    QStringList FileAnswer;
-    std::vector<TFolderRequest> FolderRequests;
-    std::optional<QString> FolderAnswer;
-    std::vector<QColor> ColourRequests;
-    std::optional<QColor> ColourAnswer;
-    std::vector<TFontDialogChoice> FontRequests;
-    std::optional<TFontDialogChoice> FontAnswer;
-
-    TPromptButton Message(const TMessageRequest& request) override {
-        ADD_FAILURE() << "unexpected message " << request.Text.toStdString();
-        return pbOk;
-    }
-    QStringList OpenFiles(const TOpenFileRequest& request) override {
-        FileRequests.push_back(request);
-        return FileAnswer;
-    }
-    std::optional<QString> PickFolder(const TFolderRequest& request) override {
-        FolderRequests.push_back(request);
-        return FolderAnswer;
-    }
-    std::optional<QColor> PickColour(const QColor& initial) override {
-        ColourRequests.push_back(initial);
-        return ColourAnswer;
-    }
-    std::optional<TFontDialogChoice> PickFont(const TFontDialogChoice& initial) override {
-        FontRequests.push_back(initial);
-        return FontAnswer;
-    }
-    std::optional<QString> QueryText(const TTextQuery& query) override {
-        ADD_FAILURE() << "unexpected query " << query.Prompt.toStdString();
-        return std::nullopt;
-    }
-};
+// The prompts of one kind that the panel asked for, in order.
+std::vector<TPromptCall> CallsOf(const TScriptedPrompts& prompts, TPromptCall::TKind kind) {
+    std::vector<TPromptCall> calls;
+    for (const TPromptCall& call : prompts.Calls())
+        if (call.Kind == kind)
+            calls.push_back(call);
+    return calls;
+}
 
 // Stands in for the size tool window.
 class TScriptedSizeTool : public TSizeTool {
@@ -556,11 +528,13 @@ TEST_F(FastOptionsPanel, SampleFollowsWidthAndColour) {
     EXPECT_EQ(shot.pixelColor(84, 56), ToQColor(0x00336699));
 
     // The colour dialog opens at the sample's colour; Cancel keeps it.
+    Prompts.AnswerColour(std::nullopt);
     Control<QPushButton>("BorderColorB")->click();
-    ASSERT_EQ(Prompts.ColourRequests.size(), 1u);
-    EXPECT_EQ(Prompts.ColourRequests[0], ToQColor(0x00336699));
+    const std::vector<TPromptCall> asked = CallsOf(Prompts, TPromptCall::PickColour);
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].InitialColour, ToQColor(0x00336699));
     EXPECT_EQ(sample->PenColour(), 0x00336699u);
-    Prompts.ColourAnswer = QColor(255, 0, 0);
+    Prompts.AnswerColour(QColor(255, 0, 0));
     Control<QPushButton>("BorderColorB")->click();
     EXPECT_EQ(sample->PenColour(), 0x000000FFu);
     EXPECT_EQ(sample->grab().toImage().pixelColor(0, 0), QColor(255, 0, 0));
@@ -576,26 +550,28 @@ TEST_F(FastOptionsPanel, FolderButtonOpensAtTheRecordsFolder) {
     auto* folder = Control<QLineEdit>("OutputFolderEdit");
     auto* button = Control<QPushButton>("OutputFolderB");
     EXPECT_EQ(button->text(), QStringLiteral("..."));
-    Prompts.FolderAnswer = QStringLiteral("/srv/elsewhere/");
+    Prompts.AnswerFolder(QStringLiteral("/srv/elsewhere/"));
     button->click();
     EXPECT_EQ(folder->text(), QStringLiteral("/srv/elsewhere/"));
-    Prompts.FolderAnswer = QStringLiteral("/srv/third");
+    Prompts.AnswerFolder(QStringLiteral("/srv/third"));
     button->click();
     EXPECT_EQ(folder->text(), QStringLiteral("/srv/third/"));
-    Prompts.FolderAnswer.reset();
+    Prompts.AnswerFolder(std::nullopt);
     button->click();
     EXPECT_EQ(folder->text(), QStringLiteral("/srv/third/"));
 
-    ASSERT_EQ(Prompts.FolderRequests.size(), 3u);
-    for (const TFolderRequest& request : Prompts.FolderRequests) {
-        EXPECT_EQ(request.Caption, QStringLiteral("Select Output Folder"));
-        EXPECT_EQ(request.StartFolder, QStringLiteral("/srv/pictures/out/"));
-        EXPECT_TRUE(request.AllowNewFolder);
+    const std::vector<TPromptCall> asked = CallsOf(Prompts, TPromptCall::PickFolder);
+    ASSERT_EQ(asked.size(), 3u);
+    for (const TPromptCall& call : asked) {
+        EXPECT_EQ(call.FolderRequest.Caption, QStringLiteral("Select Output Folder"));
+        EXPECT_EQ(call.FolderRequest.StartFolder, QStringLiteral("/srv/pictures/out/"));
+        EXPECT_TRUE(call.FolderRequest.AllowNewFolder);
     }
     Panel.CollectOptionsPanel(Record);
     EXPECT_EQ(Record.OUTPUT_FOLDER, QStringLiteral("/srv/third/"));
+    Prompts.AnswerFolder(std::nullopt);
     button->click();
-    EXPECT_EQ(Prompts.FolderRequests.back().StartFolder, QStringLiteral("/srv/third/"));
+    EXPECT_EQ(Prompts.Calls().back().FolderRequest.StartFolder, QStringLiteral("/srv/third/"));
 }
 
 TEST_F(FastOptionsPanel, SizeButtonUsesTheSizeTool) {
@@ -627,38 +603,42 @@ TEST_F(FastOptionsPanel, WatermarkFileButtonTakesTheChosenFile) {
     const QString logo = box.WriteImage(QStringLiteral("marks/logo.png"), 40, 20);
     Panel.FillOptionsPanel(Record);
     auto* file = Control<QLineEdit>("WatermarkFileE");
+    Prompts.AnswerFiles({});
     Control<QPushButton>("WatermarkFileB")->click();
     EXPECT_EQ(file->text(), QStringLiteral("/srv/pictures/logo.png"));
-    Prompts.FileAnswer = QStringList{logo};
+    Prompts.AnswerFiles({logo});
     Control<QPushButton>("WatermarkFileB")->click();
     EXPECT_EQ(file->text(), logo);
 
-    ASSERT_EQ(Prompts.FileRequests.size(), 2u);
-    const TOpenFileRequest& request = Prompts.FileRequests.back();
+    const std::vector<TPromptCall> asked = CallsOf(Prompts, TPromptCall::OpenFiles);
+    ASSERT_EQ(asked.size(), 2u);
+    const TOpenFileRequest& request = asked.back().OpenRequest;
     EXPECT_EQ(request.Title, QStringLiteral("Watermark image"));
     EXPECT_EQ(
         request.Filter,
         QStringLiteral("All Supported File Types|*.jpg;*.jpeg;*.bmp;*.gif;*.png;*.tif;*."
                        "tiff;|JPG|*.jpg;*.jpeg|BMP|*.bmp|GIF|*.gif|PNG|*.png|TIFF|*.tif;*.tiff"));
     EXPECT_FALSE(request.Multiple);
-    EXPECT_EQ(Prompts.FileRequests[0].InitialFolder, QStringLiteral("/srv/pictures"));
+    EXPECT_EQ(asked[0].OpenRequest.InitialFolder, QStringLiteral("/srv/pictures"));
 }
 
 TEST_F(FastOptionsPanel, FontDialogChangesTheTextBoxAtOnceAndTheKeysAtCollect) {
     Panel.FillOptionsPanel(Record);
     auto* text = Control<QLineEdit>("AnnotationTextMemo");
     auto* button = Control<QPushButton>("AnnotationFontB");
-    button->click(); // cancelled
-    ASSERT_EQ(Prompts.FontRequests.size(), 1u);
-    EXPECT_EQ(Prompts.FontRequests[0].Font.family(), QStringLiteral("Liberation Serif"));
-    EXPECT_EQ(Prompts.FontRequests[0].Font.pointSize(), 21);
-    EXPECT_EQ(Prompts.FontRequests[0].Colour, ToQColor(0x00123456));
+    Prompts.AnswerFont(std::nullopt);
+    button->click();
+    const std::vector<TPromptCall> asked = CallsOf(Prompts, TPromptCall::PickFont);
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].InitialFont.Font.family(), QStringLiteral("Liberation Serif"));
+    EXPECT_EQ(asked[0].InitialFont.Font.pointSize(), 21);
+    EXPECT_EQ(asked[0].InitialFont.Colour, ToQColor(0x00123456));
     EXPECT_EQ(text->font().family(), QStringLiteral("Liberation Serif"));
 
     QFont chosen(QStringLiteral("DejaVu Sans Mono"));
     chosen.setBold(true);
     chosen.setPointSize(30);
-    Prompts.FontAnswer = TFontDialogChoice{chosen, QColor(0, 0, 255)};
+    Prompts.AnswerFont(TFontDialogChoice{chosen, QColor(0, 0, 255)});
     button->click();
     EXPECT_EQ(text->font().family(), QStringLiteral("DejaVu Sans Mono"));
     EXPECT_TRUE(text->font().bold());

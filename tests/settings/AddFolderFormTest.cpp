@@ -1,4 +1,5 @@
 #include "AddFolderForm.h"
+#include "ScriptedPrompts.h"
 #include "SpecialFolders.h"
 #include "TestSupport.h"
 
@@ -18,38 +19,13 @@ using namespace ZVTest;
 
 namespace {
 
-// Answers the folder chooser's questions from the test.
-class TScriptedPrompts : public TPrompts {
-public:
-    std::vector<TMessageRequest> Messages;
-    std::vector<TTextQuery> Queries;
-    std::optional<QString> TextAnswer;
-
-    TPromptButton Message(const TMessageRequest& request) override {
-        Messages.push_back(request);
-        return pbOk;
-    }
-    QStringList OpenFiles(const TOpenFileRequest&) override {
-        ADD_FAILURE() << "no file dialog expected";
-        return {};
-    }
-    std::optional<QString> PickFolder(const TFolderRequest&) override {
-        ADD_FAILURE() << "no folder dialog expected";
-        return std::nullopt;
-    }
-    std::optional<QColor> PickColour(const QColor&) override {
-        ADD_FAILURE() << "no colour dialog expected";
-        return std::nullopt;
-    }
-    std::optional<TFontDialogChoice> PickFont(const TFontDialogChoice&) override {
-        ADD_FAILURE() << "no font dialog expected";
-        return std::nullopt;
-    }
-    std::optional<QString> QueryText(const TTextQuery& query) override {
-        Queries.push_back(query);
-        return TextAnswer;
-    }
-};
+std::vector<TPromptCall> CallsOf(const TScriptedPrompts& prompts, TPromptCall::TKind kind) {
+    std::vector<TPromptCall> calls;
+    for (const TPromptCall& call : prompts.Calls())
+        if (call.Kind == kind)
+            calls.push_back(call);
+    return calls;
+}
 
 struct TControls {
     explicit TControls(QWidget* form)
@@ -226,27 +202,31 @@ TEST(AddFolderForm, SecondNewFolderOfTheSameNameFails) {
     box.Fill({QStringLiteral("base/")});
     const QString base = box.File(QStringLiteral("base"));
     TScriptedPrompts prompts;
-    prompts.TextAnswer = QStringLiteral("New Folder");
     TAddFolderForm form(prompts);
     const TControls controls(&form);
     form.OpenAt(base);
 
+    prompts.AnswerText(QStringLiteral("New Folder"));
     controls.NewFolderB->click();
-    ASSERT_EQ(prompts.Queries.size(), 1u);
-    EXPECT_EQ(prompts.Queries[0].Caption, QStringLiteral("New Folder"));
-    EXPECT_EQ(prompts.Queries[0].Prompt, QStringLiteral("New folder name:"));
-    EXPECT_EQ(prompts.Queries[0].Value, QStringLiteral("New Folder"));
+    const std::vector<TPromptCall> queries = CallsOf(prompts, TPromptCall::QueryText);
+    ASSERT_EQ(queries.size(), 1u);
+    EXPECT_EQ(queries[0].Query.Caption, QStringLiteral("New Folder"));
+    EXPECT_EQ(queries[0].Query.Prompt, QStringLiteral("New folder name:"));
+    EXPECT_EQ(queries[0].Query.Value, QStringLiteral("New Folder"));
     const QString created = base + QStringLiteral("/New Folder");
     EXPECT_TRUE(QFileInfo(created).isDir());
     EXPECT_EQ(form.SelectedFolder(), created);
-    EXPECT_TRUE(prompts.Messages.empty());
+    EXPECT_TRUE(CallsOf(prompts, TPromptCall::Message).empty());
 
     form.OpenAt(base);
+    prompts.AnswerText(QStringLiteral("New Folder"));
+    prompts.AnswerMessage(pbOk);
     controls.NewFolderB->click();
-    ASSERT_EQ(prompts.Messages.size(), 1u);
-    EXPECT_EQ(prompts.Messages[0].Text, QStringLiteral("Could not create new folder."));
-    EXPECT_EQ(prompts.Messages[0].Icon, TPromptIcon::Error);
-    EXPECT_EQ(prompts.Messages[0].Buttons, pbOk);
+    const std::vector<TPromptCall> messages = CallsOf(prompts, TPromptCall::Message);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].MessageRequest.Text, QStringLiteral("Could not create new folder."));
+    EXPECT_EQ(messages[0].MessageRequest.Icon, TPromptIcon::Error);
+    EXPECT_EQ(messages[0].MessageRequest.Buttons, pbOk);
     EXPECT_EQ(form.SelectedFolder(), base);
     EXPECT_EQ(QDir(base).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
               QStringList{QStringLiteral("New Folder")});
@@ -260,18 +240,20 @@ TEST(AddFolderForm, NewFolderCancelledOrRefusedCreatesNothing) {
     TAddFolderForm form(prompts);
     form.OpenAt(base);
 
-    prompts.TextAnswer.reset();
+    prompts.AnswerText(std::nullopt);
     form.NewFolderBClick();
-    EXPECT_TRUE(prompts.Messages.empty());
+    EXPECT_TRUE(CallsOf(prompts, TPromptCall::Message).empty());
     EXPECT_EQ(form.SelectedFolder(), base);
 
+    int failures = 0;
     for (const char* name : {"", "a/b", ".."}) {
         SCOPED_TRACE(name);
-        prompts.Messages.clear();
-        prompts.TextAnswer = QString::fromUtf8(name);
+        prompts.AnswerText(QString::fromUtf8(name));
+        prompts.AnswerMessage(pbOk);
         form.NewFolderBClick();
-        ASSERT_EQ(prompts.Messages.size(), 1u);
-        EXPECT_EQ(prompts.Messages[0].Text, NewFolderFailedText);
+        const std::vector<TPromptCall> messages = CallsOf(prompts, TPromptCall::Message);
+        ASSERT_EQ(messages.size(), size_t(++failures));
+        EXPECT_EQ(messages.back().MessageRequest.Text, NewFolderFailedText);
         EXPECT_EQ(form.SelectedFolder(), base);
     }
     EXPECT_TRUE(QDir(base).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
