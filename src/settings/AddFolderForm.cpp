@@ -3,11 +3,15 @@
 #include "SpecialFolders.h"
 
 #include <QDir>
+#include <QEvent>
+#include <QFileIconProvider>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -50,11 +54,14 @@ std::optional<QString> NewFolderPath(const QString& parent, const QString& name)
 TAddFolderForm::TAddFolderForm(TPrompts& prompts, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
-    , FPrompts(prompts) {
+    , FPrompts(prompts)
+    , FIcons(std::make_unique<QFileIconProvider>()) {
     setObjectName(QStringLiteral("AddFolderForm"));
     setModal(true);
 
     FModel = new QFileSystemModel(this);
+    // The desktop's folder icons, or the style's where the desktop has no icon theme.
+    FModel->setIconProvider(FIcons.get());
     // The tree shows the folders as they were when it opened; a new folder is put in by hand.
     FModel->setOption(QFileSystemModel::DontWatchForChanges);
     FModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
@@ -96,6 +103,22 @@ TAddFolderForm::TAddFolderForm(TPrompts& prompts, QWidget* parent)
 
     connect(FFolderTree->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TAddFolderForm::FolderTreeChange);
+    // The model reads and sorts folders in the background, moving the rows under the
+    // selection; until the user takes over, the selection is brought back into sight.
+    FFollowTimer = new QTimer(this);
+    FFollowTimer->setSingleShot(true);
+    FFollowTimer->setInterval(0);
+    connect(FFollowTimer, &QTimer::timeout, this, [this] {
+        FFolderTree->scrollTo(FFolderTree->currentIndex(), QAbstractItemView::PositionAtCenter);
+    });
+    connect(FModel, &QAbstractItemModel::rowsInserted, this, &TAddFolderForm::FollowSelection);
+    connect(FModel, &QAbstractItemModel::layoutChanged, this, &TAddFolderForm::FollowSelection);
+    connect(FModel, &QFileSystemModel::directoryLoaded, this, &TAddFolderForm::FollowSelection);
+    for (QObject* part :
+         {static_cast<QObject*>(FFolderTree), static_cast<QObject*>(FFolderTree->viewport()),
+          static_cast<QObject*>(FFolderTree->verticalScrollBar()),
+          static_cast<QObject*>(FFolderTree->horizontalScrollBar())})
+        part->installEventFilter(this);
     connect(FNewFolderB, &QPushButton::clicked, this, &TAddFolderForm::NewFolderBClick);
     connect(FOKButton, &QPushButton::clicked, this, &TAddFolderForm::OKButtonClick);
     connect(FCancelButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -103,6 +126,35 @@ TAddFolderForm::TAddFolderForm(TPrompts& prompts, QWidget* parent)
     setFixedSize(ClientSize);
     OpenAt(QString());
     FolderTreeChange();
+}
+
+TAddFolderForm::~TAddFolderForm() {
+    // The model asks the icon provider until it goes.
+    delete FModel;
+}
+
+void TAddFolderForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    FFolderTree->scrollTo(FFolderTree->currentIndex());
+}
+
+bool TAddFolderForm::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+        // From now on the user decides what the tree shows.
+        FFollowSelection = false;
+        break;
+    default:
+        break;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TAddFolderForm::FollowSelection() {
+    if (FFollowSelection)
+        FFollowTimer->start();
 }
 
 void TAddFolderForm::OpenAt(const QString& path) {
@@ -114,6 +166,7 @@ void TAddFolderForm::OpenAt(const QString& path) {
 }
 
 void TAddFolderForm::SelectIndex(const QModelIndex& index) {
+    FFollowSelection = true;
     FFolderTree->setCurrentIndex(index);
     FFolderTree->selectionModel()->select(index, QItemSelectionModel::ClearAndSelect);
     FFolderTree->scrollTo(index);

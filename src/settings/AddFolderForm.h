@@ -5,11 +5,14 @@
 #include <QDialog>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
+class QFileIconProvider;
 class QFileSystemModel;
 class QModelIndex;
 class QPushButton;
+class QTimer;
 class QTreeView;
 
 inline const QString NewFolderFailedText = QStringLiteral("Could not create new folder.");
@@ -31,6 +34,7 @@ class TAddFolderForm : public QDialog {
 
 public:
     explicit TAddFolderForm(TPrompts& prompts, QWidget* parent = nullptr);
+    ~TAddFolderForm() override;
 
     // Opens the tree at the folder and selects it; the desktop when the folder does not exist.
     void OpenAt(const QString& path);
@@ -42,17 +46,25 @@ public:
 
     void NewFolderBClick();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void FollowSelection();
     void FolderTreeChange();
     void OKButtonClick();
     void SelectIndex(const QModelIndex& index);
 
     TPrompts& FPrompts;
+    std::unique_ptr<QFileIconProvider> FIcons;
     QFileSystemModel* FModel;
     QTreeView* FFolderTree;
     QPushButton* FNewFolderB;
     QPushButton* FOKButton;
     QPushButton* FCancelButton;
+    QTimer* FFollowTimer;
+    bool FFollowSelection = true;
     bool FAccepted = false;
 };
 

@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
 #include <QTimer>
 #include <QTreeView>
 
@@ -123,6 +125,37 @@ TEST(AddFolderForm, OpensAtTheDesktopSelectedAndExpanded) {
     EXPECT_EQ(form.SelectedFolder(), QStringLiteral("/"));
     EXPECT_TRUE(controls.OKButton->isEnabled());
     EXPECT_TRUE(controls.NewFolderB->isEnabled());
+}
+
+// The tree reads folders in the background; the start folder is in sight once it has.
+TEST(AddFolderForm, StartFolderIsInSightOnceTheTreeHasLoaded) {
+    TSandBox box;
+    box.Fill({QStringLiteral("deep/down/below/here/"), QStringLiteral("deep/down/other/"),
+              QStringLiteral("deep/side/")});
+    const QString start = box.File(QStringLiteral("deep/down/below/here"));
+    TScriptedPrompts prompts;
+    TAddFolderForm form(prompts);
+    const TControls controls(&form);
+    QSignalSpy loaded(controls.Tree->model(), SIGNAL(directoryLoaded(QString)));
+    form.OpenAt(start);
+    form.show();
+    const auto inSight = [&] {
+        const QRect row = controls.Tree->visualRect(controls.Tree->currentIndex());
+        return controls.Tree->viewport()->rect().contains(row.center());
+    };
+    const QString parent = box.File(QStringLiteral("deep/down/below"));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            for (const QList<QVariant>& signal : loaded)
+                if (signal.at(0).toString() == parent)
+                    return true;
+            return false;
+        },
+        10000));
+    EXPECT_TRUE(QTest::qWaitFor(inSight, 10000));
+    EXPECT_EQ(form.SelectedFolder(), start);
+    EXPECT_TRUE(controls.Tree->isExpanded(controls.Tree->currentIndex().parent()));
+    form.hide();
 }
 
 // Both the plain call and the program's prompts return the start folder with a "/" when the
