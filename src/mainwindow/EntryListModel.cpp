@@ -35,6 +35,8 @@ QVariant TEntryListModel::data(const QModelIndex& index, int role) const {
     case Qt::TextAlignmentRole:
         if (index.column() == SizeColumn)
             return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+        if (index.column() == TypeColumn)
+            return QVariant::fromValue(Qt::AlignHCenter | Qt::AlignVCenter);
         return {};
     case ByteSizeRole:
         return entry.ByteSize.toLongLong();
@@ -46,7 +48,16 @@ QVariant TEntryListModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant TEntryListModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+    if (orientation != Qt::Horizontal)
+        return {};
+    if (role == Qt::TextAlignmentRole) {
+        if (section == TypeColumn)
+            return QVariant::fromValue(Qt::AlignHCenter | Qt::AlignVCenter);
+        if (section == SizeColumn)
+            return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+        return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+    if (role != Qt::DisplayRole)
         return {};
     switch (section) {
     case NameColumn:

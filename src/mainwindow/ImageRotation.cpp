@@ -1,0 +1,54 @@
+#include "ImageRotation.h"
+
+#include "MagickImage.h"
+
+#include <QFileInfo>
+
+#include <unistd.h>
+
+namespace {
+
+// A folder marked read-only counts as such also for a user whom the system would let write.
+bool FolderWritable(const QString& folder) {
+    const QFileInfo info(folder.isEmpty() ? QStringLiteral(".") : folder);
+    if (!info.isDir() || !info.isWritable())
+        return false;
+    if (info.ownerId() == static_cast<uint>(::geteuid()) &&
+        !(info.permissions() & QFileDevice::WriteOwner))
+        return false;
+    return true;
+}
+
+} // namespace
+
+QString RotatedCopyPath(const QString& path) {
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    const qsizetype split = dot > slash ? dot : path.size();
+    return path.left(split) + QStringLiteral("_rot") + path.mid(split);
+}
+
+bool RotateImageFile(const QString& path, TRotateDirection direction, QString& rotatedPath) {
+    try {
+        const QString copy = RotatedCopyPath(path);
+        if (!FolderWritable(QFileInfo(copy).path()))
+            return false;
+        TMagickImage image;
+        image.LoadFromFile(path);
+        if (image.GetEmpty() || image.GetWidth() <= 0 || image.GetHeight() <= 0)
+            return false;
+        image.Rotate(direction == TRotateDirection::Left ? -90.0 : 90.0);
+        if (image.GetEmpty())
+            return false;
+        // The copy's extension names its format, whatever the source was read as.
+        const QString suffix = QFileInfo(copy).suffix();
+        if (!suffix.isEmpty())
+            image.SetFormat(suffix);
+        if (!image.SaveToFile(copy))
+            return false;
+        rotatedPath = copy;
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
