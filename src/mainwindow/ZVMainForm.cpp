@@ -28,7 +28,6 @@
 #include <QProgressBar>
 #include <QProxyStyle>
 #include <QScreen>
-#include <QStandardItemModel>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTabWidget>
@@ -285,18 +284,8 @@ void TZVMainForm::CreateMainPanel() {
     mainLayout->setSpacing(0);
     clientLayout->addWidget(mainPanel, 1);
 
-    FListItems = new QStandardItemModel(0, 5, this);
+    FListItems = new TEntryListModel(this);
     FListItems->setObjectName(QStringLiteral("ListItems"));
-    const QStringList headers = {QStringLiteral("File name"), QStringLiteral("Type"),
-                                 QStringLiteral("Size"), QStringLiteral("Folder"),
-                                 QStringLiteral("Byte size")};
-    FListItems->setHorizontalHeaderLabels(headers);
-    const std::array<Qt::Alignment, 5> alignments = {Qt::AlignLeft, Qt::AlignHCenter,
-                                                     Qt::AlignRight, Qt::AlignLeft, Qt::AlignRight};
-    for (int c = 0; c < 5; ++c)
-        FListItems->setHeaderData(c, Qt::Horizontal,
-                                  QVariant::fromValue(alignments[c] | Qt::AlignVCenter),
-                                  Qt::TextAlignmentRole);
 
     FListView = new QTreeView(mainPanel);
     FListView->setObjectName(QStringLiteral("ListView"));
@@ -311,7 +300,6 @@ void TZVMainForm::CreateMainPanel() {
     FListView->setColumnWidth(1, 45);
     FListView->setColumnWidth(2, 80);
     FListView->setColumnWidth(3, 180);
-    FListView->setColumnHidden(4, true);
     connect(FListView, &QWidget::customContextMenuRequested, this,
             &TZVMainForm::ListViewContextPopup);
     mainLayout->addWidget(FListView, 1);
@@ -526,7 +514,7 @@ void TZVMainForm::SetStopProcessing(bool value) {
 }
 
 int TZVMainForm::EntryCount() const {
-    return FListItems->rowCount();
+    return FListItems->Count();
 }
 
 TActionState TZVMainForm::CurrentActionState() const {

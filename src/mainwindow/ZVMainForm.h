@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ActionTable.h"
+#include "EntryListModel.h"
 #include "ImageList.h"
 
 #include <QMainWindow>
@@ -18,7 +19,6 @@ class QAction;
 class QLabel;
 class QMenu;
 class QProgressBar;
-class QStandardItemModel;
 class QTabWidget;
 class QToolBar;
 class QTreeView;
@@ -75,7 +75,7 @@ public:
     QStringList& EmailList() { return FEmailList; }
 
     QTreeView* ListView() const { return FListView; }
-    QStandardItemModel* ListItems() const { return FListItems; }
+    TEntryListModel* ListItems() const { return FListItems; }
     int EntryCount() const;
     int SelectedCount() const { return FSelectedCount; }
 
@@ -146,7 +146,7 @@ private:
     QMenu* FAddPM = nullptr;
     QMenu* FPopupMenu = nullptr;
     QTreeView* FListView = nullptr;
-    QStandardItemModel* FListItems = nullptr;
+    TEntryListModel* FListItems = nullptr;
     QWidget* FBottomPanel = nullptr;
     QLabel* FUpImage = nullptr;
     QLabel* FDownImage = nullptr;
