@@ -40,6 +40,7 @@ void DeleteFilesInFolder(const QString& folder, const QString& mask) {
             QFile::remove(entry.absoluteFilePath());
             continue;
         }
+        // A file its owner made read-only is left as the user wanted it.
         if (entry.isDir() || !entry.permission(QFile::WriteOwner))
             continue;
         QFile::remove(entry.absoluteFilePath());

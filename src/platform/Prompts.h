@@ -91,8 +91,8 @@ TPromptButton MessageDlg(TPrompts& prompts, const QString& text, TPromptIcon ico
                          TPromptButtons buttons);
 
 // The application's default error box for an error nobody caught: the message, closed with a
-// full stop when it ends in a letter or digit, under the application title with the error
-// icon and OK.
+// full stop unless it ends in punctuation, under the application title with the error icon
+// and OK.
 void ShowApplicationError(TPrompts& prompts, const QString& message);
 
 // The answer given when a box is dismissed without a button (Escape, the close box).
