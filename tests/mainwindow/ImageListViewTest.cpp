@@ -230,6 +230,12 @@ TEST_F(ImageListViewTest, SwitchingToThumbnailsWithManyEntriesAsks) {
     const QImage cell = View.Items().index(1, 0).data(Qt::DecorationRole).value<QImage>();
     EXPECT_EQ(cell, View.Pictures().ThumbIL.Image(2));
     EXPECT_EQ(cell.size(), QSize(84, 84));
+
+    // Again the thumbnail style: not even the thumbnails are made anew.
+    View.SetListStyle(ListStyleThumbnails);
+    EXPECT_EQ(Prompts.Calls().size(), 2);
+    EXPECT_EQ(View.Pictures().ThumbIL.Count(), 2 + 100);
+    EXPECT_EQ(ImageIndices(View.Items()), indices);
 }
 
 TEST_F(ImageListViewTest, FewEntriesGetThumbnailsWithoutAQuestion) {
