@@ -1,8 +1,11 @@
+#include "AddFolderForm.h"
+#include "FastOptionsPanel.h"
+#include "FileListChannel.h"
 #include "MagickGeneral.h"
 #include "Picture.h"
-#include "Prompts.h"
 #include "Settings.h"
 #include "SettingsStore.h"
+#include "VisualSizerForm.h"
 #include "ZVMainForm.h"
 
 #include <QApplication>
@@ -11,16 +14,20 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zoravel Pro"));
 
+    // The image library is bound before any window exists and released after the last one.
     TPictureFormats formats;
     RegisterToolkitFormats(formats);
     TImageModule imageModule(formats);
     RegisterPlatformFormats(formats);
 
     TSettings settings;
-    TQtPrompts prompts;
+    TFolderTreePrompts prompts;
     TZVMainForm mainForm(settings, SettingsFilePath(), prompts,
-                         QCoreApplication::applicationDirPath());
+                         QCoreApplication::applicationDirPath(), app.arguments().mid(1),
+                         FileListSocketPath());
     prompts.SetParent(&mainForm);
+    TVisualSizerForm sizeTool(&mainForm);
+    mainForm.FastOptions()->SetSizeTool(&sizeTool);
     mainForm.show();
     return app.exec();
 }

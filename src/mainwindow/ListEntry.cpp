@@ -33,7 +33,12 @@ TListEntry MakeListEntry(const QString& path) {
 }
 
 QString GetEntryPath(const TListEntry& entry) {
-    return entry.Folder + entry.Name + QLatin1Char('.') + entry.Type;
+    const QString path = entry.Folder + entry.Name + QLatin1Char('.') + entry.Type;
+    // A name without extension gets a bare "." appended, which names another file here:
+    // keep the dot only when a file really ends in it.
+    if (entry.Type.isEmpty() && !QFileInfo::exists(path))
+        return entry.Folder + entry.Name;
+    return path;
 }
 
 QString SizeText(qint64 bytes) {

@@ -19,7 +19,7 @@ struct TListEntry {
 TListEntry SplitEntryPath(const QString& path);
 // A new entry for the path with the file's sizes; "0 KB" and "0" when it cannot be opened.
 TListEntry MakeListEntry(const QString& path);
-// Folder + Name + "." + Type.
+// Folder + Name + "." + Type; without a Type the dot only when the file's name ends in it.
 QString GetEntryPath(const TListEntry& entry);
 
 // Bytes as whole kilobytes, halves to even: 512 -> "0 KB", 1536 -> "2 KB", 2560 -> "2 KB".

@@ -1,6 +1,11 @@
 #include "ZVMainForm.h"
 
+#include "FastOptionsPanel.h"
+#include "FileListChannel.h"
 #include "FolderCleanup.h"
+#include "FolderFiles.h"
+#include "ImageListView.h"
+#include "MagickImage.h"
 #include "LinkLabel.h"
 #include "Prompts.h"
 #include "Settings.h"
@@ -117,13 +122,15 @@ QToolButton* ToolButton(QWidget* parent) {
 } // namespace
 
 TZVMainForm::TZVMainForm(TSettings& settings, const QString& iniPath, TPrompts& prompts,
-                         const QString& programFolder, QWidget* parent)
+                         const QString& programFolder, const QStringList& arguments,
+                         const QString& fileListSocket, QWidget* parent)
     : QMainWindow(parent)
     , FSettings(settings)
     , FIniPath(iniPath)
     , FPrompts(prompts)
     , FProgramFolder(programFolder.endsWith(QLatin1Char('/')) ? programFolder
-                                                              : programFolder + QLatin1Char('/')) {
+                                                              : programFolder + QLatin1Char('/'))
+    , FArguments(arguments) {
     setObjectName(QStringLiteral("ZVMainForm"));
     setWindowTitle(QStringLiteral("Zoravel Pro"));
     setAttribute(Qt::WA_WindowPropagation);
@@ -149,10 +156,23 @@ TZVMainForm::TZVMainForm(TSettings& settings, const QString& iniPath, TPrompts& 
         connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this,
                 &TZVMainForm::UpdateActions);
 
+    if (!fileListSocket.isEmpty()) {
+        FFileListServer = new TFileListServer(
+            [this](const QByteArray& text) { Guarded([&] { FileListMessage(text); }); }, this);
+        FFileListServer->Listen(fileListSocket);
+    }
     Guarded([this] { FormCreate(); });
 }
 
 TZVMainForm::~TZVMainForm() = default;
+
+bool TZVMainForm::FileListServing() const {
+    return FFileListServer && FFileListServer->IsListening();
+}
+
+TEntryListModel* TZVMainForm::ListItems() const {
+    return &FListView->Items();
+}
 
 void TZVMainForm::CreateActions() {
     for (const TActionInfo& info : ActionTable) {
@@ -166,6 +186,7 @@ void TZVMainForm::CreateActions() {
         addAction(action);
         FActions[static_cast<int>(info.Id)] = action;
     }
+    ConnectActions();
     connect(Action(TActionId::PauseProcessing), &QAction::triggered, this,
             [this] { Guarded([this] { PauseProcessingExecute(); }); });
     connect(Action(TActionId::ShowHideOptions), &QAction::triggered, this,
@@ -284,24 +305,15 @@ void TZVMainForm::CreateMainPanel() {
     mainLayout->setSpacing(0);
     clientLayout->addWidget(mainPanel, 1);
 
-    FListItems = new TEntryListModel(this);
-    FListItems->setObjectName(QStringLiteral("ListItems"));
-
-    FListView = new QTreeView(mainPanel);
+    FListView = new TImageListView(FPrompts, mainPanel);
     FListView->setObjectName(QStringLiteral("ListView"));
-    FListView->setModel(FListItems);
-    FListView->setRootIsDecorated(false);
-    FListView->setUniformRowHeights(true);
-    FListView->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    FListView->setSelectionBehavior(QAbstractItemView::SelectRows);
-    FListView->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    FListView->setContextMenuPolicy(Qt::CustomContextMenu);
-    FListView->setColumnWidth(0, 180);
-    FListView->setColumnWidth(1, 45);
-    FListView->setColumnWidth(2, 80);
-    FListView->setColumnWidth(3, 180);
-    connect(FListView, &QWidget::customContextMenuRequested, this,
-            &TZVMainForm::ListViewContextPopup);
+    FListView->SetPopupMenu(FPopupMenu);
+    TListViewHooks hooks;
+    hooks.Idle = [this] { return FStopProcessing; };
+    hooks.SetStopProcessing = [this](bool idle) { SetStopProcessing(idle); };
+    hooks.AddFiles = [this](const QStringList& paths) { AddFiles(paths); };
+    hooks.ShowFileCount = [this](int done, int total) { ShowFileCount(done, total); };
+    FListView->SetHooks(std::move(hooks));
     mainLayout->addWidget(FListView, 1);
 
     FBottomPanel = new QWidget(mainPanel);
@@ -335,11 +347,10 @@ void TZVMainForm::CreateMainPanel() {
             &QAction::trigger);
     bottomLayout->addWidget(strip);
 
-    // The page control that the fast options fill.
-    FFastOptionsPC = new QTabWidget(FBottomPanel);
-    FFastOptionsPC->setObjectName(QStringLiteral("FastOptionsPC"));
+    FFastOptions = new TFastOptionsPanel(FSettings, FPrompts, FBottomPanel);
+    FFastOptionsPC = FFastOptions->PageControl();
     FFastOptionsPC->setFixedHeight(FastOptionsHeight);
-    bottomLayout->addWidget(FFastOptionsPC);
+    bottomLayout->addWidget(FFastOptions);
     mainLayout->addWidget(FBottomPanel);
 
     setCentralWidget(client);
@@ -419,6 +430,7 @@ void TZVMainForm::FormCreate() {
     SetListStyle(FSettings.LIST_ICONS);
     if (FSettings.XP_BAR)
         CreateSideBar();
+    AddFiles(CommandLinePaths(FArguments));
 }
 
 void TZVMainForm::FormClose() {
@@ -429,10 +441,19 @@ void TZVMainForm::FormClose() {
 }
 
 void TZVMainForm::closeEvent(QCloseEvent* event) {
-    // A run or an add that is still going ends at its next check.
+    // A run finishes its current image first; the window closes when the run has ended.
+    if (FRunning) {
+        FCloseAfterRun = true;
+        SetStopProcessing(true);
+        event->ignore();
+        return;
+    }
+    // An add that is still going ends at its next check.
     if (!FStopProcessing)
         SetStopProcessing(true);
     FormClose();
+    if (FFileListServer)
+        FFileListServer->Close();
     event->accept();
 }
 
@@ -477,12 +498,11 @@ void TZVMainForm::SaveWindowPlacement() {
 }
 
 void TZVMainForm::FillOptionsPanel() {
-    // The fast options panel has no controls of its own yet; it keeps its place.
+    FFastOptions->FillOptionsPanel(FSettings);
 }
 
 void TZVMainForm::SetListStyle(int style) {
-    // The list shows its details style until the thumbnail style exists.
-    Q_UNUSED(style);
+    FListView->SetListStyle(style);
 }
 
 void TZVMainForm::CreateSideBar() {
@@ -514,19 +534,14 @@ void TZVMainForm::SetStopProcessing(bool value) {
 }
 
 int TZVMainForm::EntryCount() const {
-    return FListItems->Count();
+    return FListView->Items().Count();
 }
 
 TActionState TZVMainForm::CurrentActionState() const {
     TActionState state;
     state.Idle = FStopProcessing;
     state.EntryCount = EntryCount();
-    int selected = 0;
-    // Rows are selected whole: count the first column's share of each range.
-    for (const QItemSelectionRange& range : FListView->selectionModel()->selection())
-        if (range.left() == 0)
-            selected += range.height();
-    state.SelectedCount = selected;
+    state.SelectedCount = FListView->SelectedCount();
     state.ClipboardHasFiles = FClipboardHasFiles;
     return state;
 }
@@ -565,10 +580,6 @@ QString TZVMainForm::StatusPanelText(int index) const {
 
 void TZVMainForm::ApplicationEventsHint(const QString& hint) {
     FStatusPanels[0]->setText(HintPanelText(hint));
-}
-
-void TZVMainForm::ListViewContextPopup(const QPoint& position) {
-    FPopupMenu->popup(FListView->viewport()->mapToGlobal(position));
 }
 
 void TZVMainForm::ClipboardChanged() {

@@ -3,6 +3,7 @@
 #include "ActionTable.h"
 #include "EntryListModel.h"
 #include "ImageList.h"
+#include "RunHost.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -10,33 +11,40 @@
 #include <array>
 #include <exception>
 #include <functional>
+#include <memory>
 
 struct TSettings;
 class TPrompts;
 class TShellOpen;
 class TLinkLabel;
+class TFastOptionsPanel;
+class TFileListServer;
+class TImageListView;
+class TMagickImage;
 class QAction;
 class QLabel;
 class QMenu;
 class QProgressBar;
 class QTabWidget;
 class QToolBar;
-class QTreeView;
 
 // The host of the maker's support and contact pages.
 inline constexpr const char* MakerSite = "https://www.zoravel.com";
 
 // The program's main window: the image list, the action list with its menus and tool bar,
 // the status bar and the fast options panel below the list.
-class TZVMainForm : public QMainWindow {
+class TZVMainForm : public QMainWindow, public TRunHost {
     Q_OBJECT
     Q_PROPERTY(bool StopProcessing READ StopProcessing WRITE SetStopProcessing)
 
 public:
     // The settings record is the application's; iniPath is its file; programFolder (ending
     // with "/") holds the icon files, the help and the scanner folder.
+    // arguments: the command line after the program's name; its paths are added at creation.
+    // fileListSocket: where the window takes file-list messages; empty for none.
     TZVMainForm(TSettings& settings, const QString& iniPath, TPrompts& prompts,
-                const QString& programFolder, QWidget* parent = nullptr);
+                const QString& programFolder, const QStringList& arguments = {},
+                const QString& fileListSocket = {}, QWidget* parent = nullptr);
     ~TZVMainForm() override;
 
     // True while idle; false while entries are added or a run goes.
@@ -74,10 +82,24 @@ public:
     bool XPFlag() const { return FXPFlag; }
     QStringList& EmailList() { return FEmailList; }
 
-    QTreeView* ListView() const { return FListView; }
-    TEntryListModel* ListItems() const { return FListItems; }
-    int EntryCount() const;
-    int SelectedCount() const { return FSelectedCount; }
+    TImageListView* ListView() const { return FListView; }
+    TEntryListModel* ListItems() const;
+    int EntryCount() const override;
+    TFastOptionsPanel* FastOptions() const { return FFastOptions; }
+
+    // Turns paths into entries at the end of the list (nothing while busy).
+    void AddFiles(const QStringList& paths);
+    // Handles the text of one file-list message: adds its files, then opens the wizard.
+    void FileListMessage(const QByteArray& text);
+    // Adds the files of dropped or pasted paths, folders walked.
+    void AddDroppedFiles(const QStringList& paths);
+    // One whole run over the list with the given run flags.
+    void ProcessFiles(quint8 flags);
+    // Replaces the report dialog, for tests.
+    void SetReportPresenter(std::function<void(const QStringList&)> presenter) {
+        FReportPresenter = std::move(presenter);
+    }
+    bool FileListServing() const;
 
     QString StatusPanelText(int index) const;
     QProgressBar* ProgressBar() const { return FProgressBar; }
@@ -90,8 +112,23 @@ public:
     // Shows an error that no handler caught in the application's error box.
     void ShowException(const std::exception& error);
 
+    // The run's view of the window.
+    void SelectFirstEntry() override;
+    QString FirstEntryPath() const override;
+    void DeleteFirstEntry() override;
+    void EnterRunningState(int entryCount) override;
+    void ShowRunProgress(int processed, int total) override;
+    void ProcessPendingEvents() override;
+    bool StopRequested() const override { return FStopProcessing; }
+    void LeaveRunningState() override;
+    QString ScreenSaverFolder() const override;
+    void ShowReport(const QStringList& failures) override;
+    void MailProcessedImages(const QString& subject, const QStringList& files) override;
+
 protected:
     bool event(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -113,10 +150,14 @@ private:
     void SetListStyle(int style);
 
     void ApplicationEventsHint(const QString& hint);
-    void ListViewContextPopup(const QPoint& position);
     void ClipboardChanged();
     void ThemeChanged();
 
+    void ConnectActions();
+    bool LoadWatermark();
+    void AddFileExecute();
+    void AddFolderActExecute();
+    void EditPasteExecute();
     void PauseProcessingExecute();
     void ShowHideOptionsExecute();
     void ShowHideOptionsUpdate();
@@ -132,8 +173,15 @@ private:
     bool FStopProcessing = true;
     bool FXPFlag = false;
     bool FClipboardHasFiles = false;
-    int FSelectedCount = 0;
     QStringList FEmailList;
+    QStringList FArguments;
+    // The watermark of a run that composites one.
+    std::unique_ptr<TMagickImage> FWatermark;
+    std::function<void(const QStringList&)> FReportPresenter;
+    TFileListServer* FFileListServer = nullptr;
+    bool FWizardOpen = false;
+    bool FRunning = false;
+    bool FCloseAfterRun = false;
     // The side bar once it has been built.
     QWidget* FSideBar = nullptr;
 
@@ -145,8 +193,8 @@ private:
     QToolBar* FToolBar = nullptr;
     QMenu* FAddPM = nullptr;
     QMenu* FPopupMenu = nullptr;
-    QTreeView* FListView = nullptr;
-    TEntryListModel* FListItems = nullptr;
+    TImageListView* FListView = nullptr;
+    TFastOptionsPanel* FFastOptions = nullptr;
     QWidget* FBottomPanel = nullptr;
     QLabel* FUpImage = nullptr;
     QLabel* FDownImage = nullptr;

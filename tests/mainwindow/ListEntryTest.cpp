@@ -24,8 +24,8 @@ TEST(ListEntry, SplitsPathsIntoFolderNameAndType) {
     const TCase cases[] = {
         {"/photos/beach.day.JPG", "/photos/", "beach.day", "JPG", "/photos/beach.day.JPG"},
         {"/x/.hidden", "/x/", "", "hidden", "/x/.hidden"},
-        {"/x/README", "/x/", "README", "", "/x/README."},
-        {"/a.b/noext", "/a.b/", "noext", "", "/a.b/noext."},
+        {"/x/README", "/x/", "README", "", "/x/README"},
+        {"/a.b/noext", "/a.b/", "noext", "", "/a.b/noext"},
         {"relative.png", "", "relative", "png", "relative.png"},
     };
     for (const TCase& c : cases) {
@@ -35,6 +35,14 @@ TEST(ListEntry, SplitsPathsIntoFolderNameAndType) {
         EXPECT_EQ(entry.Type, QString::fromUtf8(c.Type)) << c.Path;
         EXPECT_EQ(GetEntryPath(entry), QString::fromUtf8(c.Rebuilt)) << c.Path;
     }
+}
+
+TEST(ListEntry, PathsWithoutExtensionLeadBackToTheirFile) {
+    TSandBox box;
+    const QString bare = box.WriteText(QStringLiteral("scan"), "x");
+    const QString dotted = box.WriteText(QStringLiteral("odd."), "x");
+    EXPECT_EQ(GetEntryPath(MakeListEntry(bare)), bare);
+    EXPECT_EQ(GetEntryPath(MakeListEntry(dotted)), dotted);
 }
 
 TEST(ListEntry, SizesRoundToWholeKilobytesHalvesToEven) {

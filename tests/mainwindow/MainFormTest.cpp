@@ -8,8 +8,10 @@
 #include "SettingsStore.h"
 #include "ShellOpen.h"
 #include "TestSupport.h"
+#include "ImageListView.h"
 #include "ZVMainForm.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -122,7 +124,7 @@ protected:
     }
 
     static void Select(TZVMainForm& form, int count) {
-        QItemSelectionModel* selection = form.ListView()->selectionModel();
+        QItemSelectionModel* selection = form.ListView()->SelectionModel();
         selection->clearSelection();
         for (int i = 0; i < count; ++i)
             selection->select(form.ListItems()->index(i, 0),
@@ -381,7 +383,7 @@ TEST_F(MainFormTest, HintsShowInTheFirstStatusPanel) {
 
     // A hint with a short and a long part shows the long one.
     QStatusTipEvent tip(QStringLiteral("Short|The long part"));
-    QApplication::sendEvent(form->ListView()->viewport(), &tip);
+    QApplication::sendEvent(form->ListView()->CurrentView()->viewport(), &tip);
     EXPECT_EQ(form->StatusPanelText(0), QStringLiteral(" The long part"));
     // Nothing else of the status bar is overwritten by a hint.
     EXPECT_EQ(form->StatusPanelText(1), QStringLiteral(" Files processed: 0 of 0"));
