@@ -79,6 +79,23 @@ bool IsJpegFile(const QString& path) {
     return file.read(3) == QByteArray("\xFF\xD8\xFF", 3);
 }
 
+QSize ReducedDecodeSize(const QSize& fileSize, const QSize& largest) {
+    // Beyond a 1:2 reduction the decoder's own scaling starts to show in the outputs, so
+    // only files whose half is still large go further.
+    constexpr qint64 ComfortableArea = 16'000'000;
+    QSize chosen;
+    for (int divisor : {2, 4, 8}) {
+        const QSize reduced((fileSize.width() + divisor - 1) / divisor,
+                            (fileSize.height() + divisor - 1) / divisor);
+        if (reduced.width() < 2 * largest.width() || reduced.height() < 2 * largest.height())
+            break;
+        chosen = reduced;
+        if (static_cast<qint64>(reduced.width()) * reduced.height() <= ComfortableArea)
+            break;
+    }
+    return chosen;
+}
+
 void TImageThread::LoadSource(const QString& sourcePath) {
     QSize fileSize;
     QSize hint;
@@ -96,8 +113,7 @@ void TImageThread::LoadSource(const QString& sourcePath) {
                 largest = largest.expandedTo(
                     FitToBox(fileSize.width(), fileSize.height(), box.width(), box.height()));
             }
-        if (largest.width() * 2 < fileSize.width() && largest.height() * 2 < fileSize.height())
-            hint = largest * 2;
+        hint = ReducedDecodeSize(fileSize, largest);
     }
     // The filtered resize gives the same picture from a reduced decode; pixel sampling does
     // not, so there the reduced decode is kept for files too large to decode whole.

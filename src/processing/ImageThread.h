@@ -81,5 +81,11 @@ private:
     bool FSourceFitted = false;
 };
 
+// The size a JPEG of fileSize is decoded at when its largest output is `largest`: half the
+// file's size, or less for files so large that half of them would still be a burden, always
+// keeping at least twice the largest output in each dimension. Invalid when no reduction
+// keeps that.
+QSize ReducedDecodeSize(const QSize& fileSize, const QSize& largest);
+
 // True when the file starts like a JPEG, whatever its name says.
 bool IsJpegFile(const QString& path);

@@ -40,6 +40,25 @@ TEST(FitToBox, KeepsTheAspectRatioWithExtendedPrecisionAndHalvesToEven) {
     EXPECT_THROW(FitToBox(0, 0, 100, 95), EZVError);
 }
 
+TEST(ReducedDecodeSize, HalvesUnlessTheOutputNeedsMoreAndGoesFurtherOnlyForHugeFiles) {
+    struct TCase {
+        QSize File;
+        QSize Largest;
+        QSize Expected;
+    };
+    const TCase cases[] = {
+        {{2560, 1600}, {600, 375}, {1280, 800}},
+        {{1920, 1200}, {600, 375}, {}},           // half would hold less than twice the output
+        {{6000, 4000}, {600, 400}, {3000, 2000}}, // a 24-megapixel photo: half is enough
+        {{5641, 3173}, {600, 338}, {2821, 1587}},
+        {{20000, 15000}, {600, 450}, {2500, 1875}}, // beyond the library's limits
+        {{20000, 1500}, {600, 45}, {10000, 750}},
+        {{800, 600}, {600, 450}, {}},
+    };
+    for (const TCase& c : cases)
+        EXPECT_EQ(ReducedDecodeSize(c.File, c.Largest), c.Expected) << c.File.width();
+}
+
 class ImageThreadTest : public TMagickTest {
 protected:
     void SetUp() override {
