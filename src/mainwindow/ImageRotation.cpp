@@ -1,22 +1,15 @@
 #include "ImageRotation.h"
 
+#include "FileAccess.h"
 #include "MagickImage.h"
 
 #include <QFileInfo>
 
-#include <unistd.h>
-
 namespace {
 
-// A folder marked read-only counts as such also for a user whom the system would let write.
 bool FolderWritable(const QString& folder) {
     const QFileInfo info(folder.isEmpty() ? QStringLiteral(".") : folder);
-    if (!info.isDir() || !info.isWritable())
-        return false;
-    if (info.ownerId() == static_cast<uint>(::geteuid()) &&
-        !(info.permissions() & QFileDevice::WriteOwner))
-        return false;
-    return true;
+    return info.isDir() && MayWrite(info);
 }
 
 } // namespace

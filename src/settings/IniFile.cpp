@@ -1,12 +1,12 @@
 #include "IniFile.h"
 
+#include "FileAccess.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
 #include <limits>
-
-#include <unistd.h>
 
 namespace {
 
@@ -20,17 +20,6 @@ QString OneLine(QString value) {
     value.replace(QLatin1Char('\r'), QLatin1Char(' '));
     value.replace(QLatin1Char('\n'), QLatin1Char(' '));
     return value;
-}
-
-// Write permission as the user sees it: a file or folder marked read-only counts as such
-// even for a user whom the system would let write anyway.
-bool Writable(const QFileInfo& info) {
-    if (!info.isWritable())
-        return false;
-    if (info.ownerId() == static_cast<uint>(::geteuid()) &&
-        !(info.permissions() & QFileDevice::WriteOwner))
-        return false;
-    return true;
 }
 
 } // namespace
@@ -218,8 +207,8 @@ void TIniFile::WriteBool(const QString& section, const QString& key, bool value)
 void TIniFile::UpdateFile() const {
     const QString message = QStringLiteral("Unable to write to %1").arg(FFileName);
     const QFileInfo target(FFileName);
-    if (FUnreadable || (target.exists() && !Writable(target)) ||
-        !Writable(QFileInfo(target.absolutePath())))
+    if (FUnreadable || (target.exists() && !MayWrite(target)) ||
+        !MayWrite(QFileInfo(target.absolutePath())))
         throw EIniFileException(message);
 
     QByteArray content;

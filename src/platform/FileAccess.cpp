@@ -1,0 +1,12 @@
+#include "FileAccess.h"
+
+#include <QFileInfo>
+
+#include <unistd.h>
+
+bool MayWrite(const QFileInfo& info) {
+    if (!info.isWritable())
+        return false;
+    return !(info.ownerId() == static_cast<uint>(::geteuid()) &&
+             !(info.permissions() & QFileDevice::WriteOwner));
+}
