@@ -4,6 +4,8 @@
 //
 //   zv_makeicons <output folder>
 
+#include "DropShadow.h"
+
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -674,53 +676,7 @@ const std::vector<TDraw>& Drawings() {
 
 // A soft shadow cast down and to the right from the icon's own shape.
 QImage WithShadow(const QImage& icon, int size) {
-    const int radius = size >= 24 ? 2 : 1;
-    QImage alpha(icon.size(), QImage::Format_ARGB32_Premultiplied);
-    alpha.fill(Qt::transparent);
-    const int w = icon.width(), h = icon.height();
-    std::vector<double> a(w * h, 0.0), b(w * h, 0.0);
-    const int dx = size >= 24 ? 1 : 0, dy = 1;
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            const int sx = x - dx, sy = y - dy;
-            if (sx >= 0 && sy >= 0 && sx < w && sy < h)
-                a[y * w + x] = qAlpha(icon.pixel(sx, sy)) / 255.0;
-        }
-    // Two box passes make a passable blur.
-    for (int pass = 0; pass < 2; ++pass) {
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) {
-                double sum = 0;
-                int n = 0;
-                for (int k = -radius; k <= radius; ++k)
-                    if (x + k >= 0 && x + k < w) {
-                        sum += a[y * w + x + k];
-                        ++n;
-                    }
-                b[y * w + x] = sum / n;
-            }
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) {
-                double sum = 0;
-                int n = 0;
-                for (int k = -radius; k <= radius; ++k)
-                    if (y + k >= 0 && y + k < h) {
-                        sum += b[(y + k) * w + x];
-                        ++n;
-                    }
-                a[y * w + x] = sum / n;
-            }
-    }
-    const double strength = size >= 24 ? 0.38 : 0.28;
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            const int value = static_cast<int>(a[y * w + x] * strength * 255 + 0.5);
-            alpha.setPixel(x, y, qRgba(0, 0, 0, value));
-        }
-    QPainter p(&alpha);
-    p.drawImage(0, 0, icon);
-    p.end();
-    return alpha.convertToFormat(QImage::Format_ARGB32);
+    return DropShadow(icon, size >= 24 ? 2 : 1, size >= 24 ? 1 : 0, 1, size >= 24 ? 0.38 : 0.28);
 }
 
 // Every pixel either drawn or not, for displays without alpha.

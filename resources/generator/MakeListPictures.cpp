@@ -5,6 +5,8 @@
 //
 //   zv_makelistpictures <output folder>
 
+#include "DropShadow.h"
+
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -151,50 +153,6 @@ using TDraw = void (*)(TCanvas&);
 // In picture-index order: 0 any other file, 1 an image file.
 const TDraw Drawings[] = {DocumentPage, FramedPicture};
 
-// A soft shadow cast down and to the right from the drawing's own shape.
-QImage WithShadow(const QImage& drawing, int radius, int dx, int dy, double strength) {
-    const int w = drawing.width(), h = drawing.height();
-    std::vector<double> a(w * h, 0.0), b(w * h, 0.0);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            const int sx = x - dx, sy = y - dy;
-            if (sx >= 0 && sy >= 0 && sx < w && sy < h)
-                a[y * w + x] = qAlpha(drawing.pixel(sx, sy)) / 255.0;
-        }
-    for (int pass = 0; pass < 2; ++pass) {
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) {
-                double sum = 0;
-                int n = 0;
-                for (int k = -radius; k <= radius; ++k)
-                    if (x + k >= 0 && x + k < w) {
-                        sum += a[y * w + x + k];
-                        ++n;
-                    }
-                b[y * w + x] = sum / n;
-            }
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) {
-                double sum = 0;
-                int n = 0;
-                for (int k = -radius; k <= radius; ++k)
-                    if (y + k >= 0 && y + k < h) {
-                        sum += b[(y + k) * w + x];
-                        ++n;
-                    }
-                a[y * w + x] = sum / n;
-            }
-    }
-    QImage out(drawing.size(), QImage::Format_ARGB32_Premultiplied);
-    out.fill(Qt::transparent);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            out.setPixel(x, y, qPremultiply(qRgba(0, 0, 0, int(a[y * w + x] * strength * 255))));
-    QPainter p(&out);
-    p.drawImage(0, 0, drawing);
-    return out;
-}
-
 QImage Drawn(TDraw draw, int pixels) {
     QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -212,7 +170,7 @@ QImage IconStrip() {
     strip.fill(Qt::transparent);
     QPainter out(&strip);
     for (int i = 0; i < 2; ++i)
-        out.drawImage(i * size, 0, WithShadow(Drawn(Drawings[i], size), 1, 0, 1, 0.28));
+        out.drawImage(i * size, 0, DropShadow(Drawn(Drawings[i], size), 1, 0, 1, 0.28));
     return strip;
 }
 
@@ -224,7 +182,7 @@ QImage PlaceholderStrip() {
     strip.fill(Qt::white);
     QPainter out(&strip);
     for (int i = 0; i < 2; ++i) {
-        const QImage drawing = WithShadow(Drawn(Drawings[i], art), 2, 1, 2, 0.32);
+        const QImage drawing = DropShadow(Drawn(Drawings[i], art), 2, 1, 2, 0.32);
         const int left = i * cell + (cell - art) / 2;
         out.drawImage(left, (cell - art) / 2, drawing);
         out.setPen(Silver);
