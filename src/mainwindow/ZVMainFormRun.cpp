@@ -106,6 +106,9 @@ QString TZVMainForm::FirstEntryPath() const {
 
 void TZVMainForm::DeleteFirstEntry() {
     FListView->Items().RemoveAt(0);
+    // The window handles its messages once per image, and would draw the list before its
+    // delayed layout: a gap where the entries were for the whole of the next image.
+    FListView->CurrentView()->doItemsLayout();
 }
 
 void TZVMainForm::EnterRunningState(int entryCount) {

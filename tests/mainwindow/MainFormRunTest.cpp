@@ -146,16 +146,25 @@ TEST_F(MainFormRunTest, TenImagesWithTheThirdUnreadable) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     ASSERT_EQ(form->EntryCount(), 10);
 
-    // What the window shows each time it handles its messages during the run.
+    // What the window shows each time it handles its messages during the run. The list is
+    // drawn as it is laid out at that time: a layout still pending would show it with gaps.
+    QAbstractItemView* view = form->ListView()->CurrentView();
+    const auto listDrawn = [view] { return view->viewport()->grab().toImage(); };
+    const auto drawnAsLaidOut = [&] {
+        const QImage drawn = listDrawn();
+        view->visualRect(form->ListItems()->index(0, 0)); // lays out what is pending
+        return drawn == listDrawn();
+    };
     QStringList seen;
     QObject::connect(form->ProgressBar(), &QProgressBar::valueChanged, form.get(), [&](int value) {
         if (value > 0)
             QTimer::singleShot(0, form.get(), [&] {
-                seen << QStringLiteral("%1|%2|%3|%4")
+                seen << QStringLiteral("%1|%2|%3|%4|%5")
                             .arg(form->StatusPanelText(1))
                             .arg(form->EntryCount())
                             .arg(int(form->StopProcessing()))
-                            .arg(int(form->Action(TActionId::PauseProcessing)->isEnabled()));
+                            .arg(int(form->Action(TActionId::PauseProcessing)->isEnabled()))
+                            .arg(int(drawnAsLaidOut()));
             });
     });
     QStringList reported;
@@ -171,7 +180,7 @@ TEST_F(MainFormRunTest, TenImagesWithTheThirdUnreadable) {
 
     QStringList expectedSeen;
     for (int i = 1; i <= 10; ++i)
-        expectedSeen << QStringLiteral(" Files processed: %1 of 10|%2|0|1").arg(i).arg(10 - i);
+        expectedSeen << QStringLiteral(" Files processed: %1 of 10|%2|0|1|1").arg(i).arg(10 - i);
     EXPECT_EQ(seen, expectedSeen);
     EXPECT_EQ(form->StatusPanelText(1), QStringLiteral(" Files processed: 10 of 10"));
     EXPECT_EQ(form->EntryCount(), 0);
