@@ -1,6 +1,6 @@
 #include "AddFolderForm.h"
 
-#include "SpecialFolders.h"
+#include "DesktopFolder.h"
 
 #include <QDir>
 #include <QEvent>

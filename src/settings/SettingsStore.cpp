@@ -1,7 +1,7 @@
 #include "SettingsStore.h"
 
 #include "IniFile.h"
-#include "SpecialFolders.h"
+#include "DesktopFolder.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 #include "AddFolderForm.h"
 #include "ScriptedPrompts.h"
-#include "SpecialFolders.h"
+#include "DesktopFolder.h"
 #include "TestSupport.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "IniFile.h"
 #include "OptionLists.h"
 #include "SettingsStore.h"
-#include "SpecialFolders.h"
+#include "DesktopFolder.h"
 #include "TestSupport.h"
 
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "SpecialFolders.h"
+#include "DesktopFolder.h"
 #include "TestSupport.h"
 
 #include <QDir>
