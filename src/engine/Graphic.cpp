@@ -6,8 +6,12 @@
 #include <QImageWriter>
 #include <QPainter>
 
-void TGraphic::SetWidth(int) { throw EAbstractError(QStringLiteral("Abstract Error")); }
-void TGraphic::SetHeight(int) { throw EAbstractError(QStringLiteral("Abstract Error")); }
+void TGraphic::SetWidth(int) {
+    throw EAbstractError(QStringLiteral("Abstract Error"));
+}
+void TGraphic::SetHeight(int) {
+    throw EAbstractError(QStringLiteral("Abstract Error"));
+}
 
 void TGraphic::Draw(QPainter& canvas, const QRect& rect) const {
     TBitmap bitmap;

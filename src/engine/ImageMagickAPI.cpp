@@ -41,7 +41,9 @@ TBindingState& Current() {
 
 } // namespace
 
-const std::array<const char*, EntryCount>& EntryNames() { return Names; }
+const std::array<const char*, EntryCount>& EntryNames() {
+    return Names;
+}
 
 void ModuleStart() {
     if (!State)
@@ -109,8 +111,12 @@ int LoadCount() {
     return s.LoadCount;
 }
 
-void SetLibraryFileName(const QString& fileName) { FileName = fileName; }
-QString LibraryFileName() { return FileName; }
+void SetLibraryFileName(const QString& fileName) {
+    FileName = fileName;
+}
+QString LibraryFileName() {
+    return FileName;
+}
 
 void* EntryAddress(TMagickEntry entry) {
     return State ? State->Entries[static_cast<int>(entry)] : nullptr;

@@ -1,6 +1,7 @@
 #pragma once
 
 // Every entry point of the image library that the binding looks up, in binding order.
+// clang-format off
 #define ZV_MAGICK_ENTRIES(X) \
     X(InitializeMagick) X(DestroyMagick) X(DestroyMagickInfo) X(MagickToMime) \
     X(GetMagickInfo) X(RegisterMagickInfo) X(SetMagickInfo) X(DestroyExceptionInfo) \
@@ -61,6 +62,7 @@
     X(DeconstructImages) X(FlattenImages) X(FlipImage) X(FlopImage) \
     X(MosaicImages) X(RollImage) X(ShaveImage) X(TransformImage) \
     X(CompositeImage) X(ImageToHBITMAP)
+// clang-format on
 
 namespace ImageMagickAPI {
 

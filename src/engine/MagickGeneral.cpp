@@ -17,9 +17,9 @@ void RegisterMagickFormatTable(TPictureFormats& formats, const Table& table) {
             continue;
         if (formats.GraphicFilter().length() > MaxGraphicFilterLength)
             throw EInvalidGraphic(QStringLiteral("Not all ImageMagick formats can be previewed"));
-        formats.RegisterFileFormat(name, QString::fromLatin1(MagickFormatDescription),
-                                   {QStringLiteral("TMagickImage"),
-                                    [] { return std::make_unique<TMagickImage>(); }});
+        formats.RegisterFileFormat(
+            name, QString::fromLatin1(MagickFormatDescription),
+            {QStringLiteral("TMagickImage"), [] { return std::make_unique<TMagickImage>(); }});
         registered += item;
     }
 }

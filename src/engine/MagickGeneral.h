@@ -27,7 +27,8 @@ inline constexpr std::array<TFilterItemType, 9> MagickFormatTable = {{
 
 inline constexpr const char* ToolkitFormatsText = ".bmp;.ico;.wmf;.emf;";
 inline constexpr const char* PreviewExcludedText =
-    ".avi;.dpx;.epdf;.epi;.eps;.eps2;.eps3;.epsf;.epsi;.ept;.mng;.mpeg;.mpg;.m2v;.pdf;.ps;.ps2;.ps3;";
+    ".avi;.dpx;.epdf;.epi;.eps;.eps2;.eps3;.epsf;.epsi;.ept;.mng;.mpeg;.mpg;.m2v;.pdf;.ps;.ps2;."
+    "ps3;";
 inline constexpr const char* MagickFormatDescription = "Imagick Format";
 inline constexpr int MaxGraphicFilterLength = 3998;
 

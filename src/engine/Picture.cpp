@@ -63,14 +63,21 @@ TGraphicClass ToolkitClass(const QString& name) {
 } // namespace
 
 void RegisterToolkitFormats(TPictureFormats& formats) {
-    formats.RegisterFileFormat(QStringLiteral("bmp"), QStringLiteral("Bitmaps"), ToolkitClass(QStringLiteral("TBitmap")));
-    formats.RegisterFileFormat(QStringLiteral("ico"), QStringLiteral("Icons"), ToolkitClass(QStringLiteral("TIcon")));
-    formats.RegisterFileFormat(QStringLiteral("emf"), QStringLiteral("Enhanced Metafiles"), ToolkitClass(QStringLiteral("TMetafile")));
-    formats.RegisterFileFormat(QStringLiteral("wmf"), QStringLiteral("Metafiles"), ToolkitClass(QStringLiteral("TMetafile")));
+    formats.RegisterFileFormat(QStringLiteral("bmp"), QStringLiteral("Bitmaps"),
+                               ToolkitClass(QStringLiteral("TBitmap")));
+    formats.RegisterFileFormat(QStringLiteral("ico"), QStringLiteral("Icons"),
+                               ToolkitClass(QStringLiteral("TIcon")));
+    formats.RegisterFileFormat(QStringLiteral("emf"), QStringLiteral("Enhanced Metafiles"),
+                               ToolkitClass(QStringLiteral("TMetafile")));
+    formats.RegisterFileFormat(QStringLiteral("wmf"), QStringLiteral("Metafiles"),
+                               ToolkitClass(QStringLiteral("TMetafile")));
 }
 
 void RegisterPlatformFormats(TPictureFormats& formats) {
-    formats.RegisterFileFormat(QStringLiteral("jpeg"), QStringLiteral("JPEG Image File"), ToolkitClass(QStringLiteral("TJPEGImage")));
-    formats.RegisterFileFormat(QStringLiteral("jpg"), QStringLiteral("JPEG Image File"), ToolkitClass(QStringLiteral("TJPEGImage")));
-    formats.RegisterFileFormat(QStringLiteral("gif"), QStringLiteral("GIF Image"), ToolkitClass(QStringLiteral("TGIFImage")));
+    formats.RegisterFileFormat(QStringLiteral("jpeg"), QStringLiteral("JPEG Image File"),
+                               ToolkitClass(QStringLiteral("TJPEGImage")));
+    formats.RegisterFileFormat(QStringLiteral("jpg"), QStringLiteral("JPEG Image File"),
+                               ToolkitClass(QStringLiteral("TJPEGImage")));
+    formats.RegisterFileFormat(QStringLiteral("gif"), QStringLiteral("GIF Image"),
+                               ToolkitClass(QStringLiteral("TGIFImage")));
 }

@@ -10,7 +10,11 @@ __attribute__((visibility("default"))) void InitializeMagick(const char* path) {
     ZVFakeClientPath = path;
 }
 
-__attribute__((visibility("default"))) void DestroyMagick() { ++ZVFakeDestroyCalls; }
+__attribute__((visibility("default"))) void DestroyMagick() {
+    ++ZVFakeDestroyCalls;
+}
 
-__attribute__((visibility("default"))) void* ReadImage(void*, void*) { return nullptr; }
+__attribute__((visibility("default"))) void* ReadImage(void*, void*) {
+    return nullptr;
+}
 }

@@ -68,7 +68,8 @@ TEST_F(MagickBindingTest, LoadsAreCountedAndOnlyTheLastUnloadUnbinds) {
     ASSERT_NE(*FCounts.ClientPath, nullptr) << "an empty client path is still a text";
     EXPECT_EQ(LoadCount(), 2);
     EXPECT_NE(EntryAddress(TMagickEntry::ReadImage), nullptr);
-    EXPECT_EQ(EntryAddress(TMagickEntry::WriteImages), nullptr) << "a missing name leaves its slot empty";
+    EXPECT_EQ(EntryAddress(TMagickEntry::WriteImages), nullptr)
+        << "a missing name leaves its slot empty";
 
     EXPECT_FALSE(UnloadMagickLibrary());
     EXPECT_TRUE(IsLibraryLoaded());

@@ -19,14 +19,20 @@ TEST_F(PictureFormatsTest, LaterRegistrationsTakePrecedence) {
         const char* Description;
     };
     const TCase cases[] = {
-        {"png", "TMagickImage", "Imagick Format"}, {"tif", "TMagickImage", "Imagick Format"},
-        {"TIFF", "TMagickImage", "Imagick Format"}, {"jpg", "TJPEGImage", "JPEG Image File"},
-        {"jpeg", "TJPEGImage", "JPEG Image File"},  {"gif", "TGIFImage", "GIF Image"},
-        {"bmp", "TBitmap", "Bitmaps"},              {"ico", "TIcon", "Icons"},
-        {"wmf", "TMetafile", "Metafiles"},          {"emf", "TMetafile", "Enhanced Metafiles"},
+        {"png", "TMagickImage", "Imagick Format"},
+        {"tif", "TMagickImage", "Imagick Format"},
+        {"TIFF", "TMagickImage", "Imagick Format"},
+        {"jpg", "TJPEGImage", "JPEG Image File"},
+        {"jpeg", "TJPEGImage", "JPEG Image File"},
+        {"gif", "TGIFImage", "GIF Image"},
+        {"bmp", "TBitmap", "Bitmaps"},
+        {"ico", "TIcon", "Icons"},
+        {"wmf", "TMetafile", "Metafiles"},
+        {"emf", "TMetafile", "Enhanced Metafiles"},
     };
     for (const TCase& c : cases) {
-        const TGraphicClass* graphicClass = Formats().GraphicClassFor(QString::fromLatin1(c.Extension));
+        const TGraphicClass* graphicClass =
+            Formats().GraphicClassFor(QString::fromLatin1(c.Extension));
         ASSERT_NE(graphicClass, nullptr) << c.Extension;
         EXPECT_EQ(graphicClass->Name, QString::fromLatin1(c.ClassName)) << c.Extension;
         EXPECT_EQ(Formats().DescriptionFor(QString::fromLatin1(c.Extension)),

@@ -90,7 +90,8 @@ TEST_F(FileListChannelTest, BrokenMessagesAreDroppedWithoutEffect) {
     qToLittleEndian<quint32>(static_cast<quint32>(MaxFileListMessage + 1), header.data() + 8);
     huge.write(header);
     huge.waitForBytesWritten(3000);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return huge.state() == QLocalSocket::UnconnectedState; }, 5000))
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return huge.state() == QLocalSocket::UnconnectedState; }, 5000))
         << "an oversized message is cut off";
 
     // A good message afterwards still gets through.
