@@ -127,6 +127,19 @@ void CopyText(char* field, size_t capacity, const QByteArray& text) {
     field[n] = '\0';
 }
 
+// A name as the library is to read it: a relative name could be taken for a format prefix
+// ("png:x") or a command ("|x").
+QByteArray LibraryFileName(const QString& fileName) {
+    return QFile::encodeName(QFileInfo(fileName).isAbsolute() ? fileName
+                                                              : QStringLiteral("./") + fileName);
+}
+
+// The JPEG writer takes its quality from the image, not from the options.
+void PassQuality(const ImageInfo* options, Image* image) {
+    if (options->quality != 0)
+        image->quality = options->quality;
+}
+
 } // namespace
 
 bool MagickLibraryLoaded() {
@@ -189,10 +202,7 @@ Image* TMagickImage::GetImage(int index) const {
 void TMagickImage::LoadFromFile(const QString& fileName) {
     if (!FOptions)
         return;
-    // A relative name could be read as a format prefix ("png:x") or a command ("|x").
-    const QString path =
-        QFileInfo(fileName).isAbsolute() ? fileName : QStringLiteral("./") + fileName;
-    CopyText(FOptions->filename, sizeof(FOptions->filename), QFile::encodeName(path));
+    CopyText(FOptions->filename, sizeof(FOptions->filename), LibraryFileName(fileName));
     TExceptionRecord exception;
     FImages = ZV_CALL(ReadImage)(FOptions, exception);
 }
@@ -201,9 +211,7 @@ QSize TMagickImage::PingSize(const QString& fileName) const {
     if (!FOptions)
         return {};
     ImageInfo* pingOptions = ZV_CALL(CloneImageInfo)(FOptions);
-    const QString path =
-        QFileInfo(fileName).isAbsolute() ? fileName : QStringLiteral("./") + fileName;
-    CopyText(pingOptions->filename, sizeof(pingOptions->filename), QFile::encodeName(path));
+    CopyText(pingOptions->filename, sizeof(pingOptions->filename), LibraryFileName(fileName));
     Image* pinged = nullptr;
     {
         TExceptionRecord exception;
@@ -240,9 +248,7 @@ bool TMagickImage::SaveToFile(const QString& fileName) {
     CopyText(writeOptions->filename, sizeof(writeOptions->filename),
              (format + QLatin1Char(':')).toLatin1());
     writeOptions->adjoin = MagickFalse;
-    // The JPEG writer takes its quality from the image, not from the options.
-    if (FOptions->quality != 0)
-        first->quality = FOptions->quality;
+    PassQuality(FOptions, first);
     size_t length = 0;
     unsigned char* bytes = nullptr;
     {
@@ -284,8 +290,7 @@ void TMagickImage::SaveToStream(QIODevice& stream) {
     Image* first = GetImage(0);
     if (!FOptions || !first)
         return;
-    if (FOptions->quality != 0)
-        first->quality = FOptions->quality;
+    PassQuality(FOptions, first);
     size_t length = 0;
     unsigned char* bytes = nullptr;
     {

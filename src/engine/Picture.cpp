@@ -7,20 +7,22 @@ void TPictureFormats::RegisterFileFormat(const QString& extension, const QString
     FFormats.append({extension.toLower(), description, graphicClass});
 }
 
-const TGraphicClass* TPictureFormats::GraphicClassFor(const QString& extension) const {
+const TPictureFormats::TFormat* TPictureFormats::Find(const QString& extension) const {
     const QString ext = extension.toLower();
     for (auto it = FFormats.crbegin(); it != FFormats.crend(); ++it)
         if (it->Extension == ext)
-            return &it->Class;
+            return &*it;
     return nullptr;
 }
 
+const TGraphicClass* TPictureFormats::GraphicClassFor(const QString& extension) const {
+    const TFormat* format = Find(extension);
+    return format ? &format->Class : nullptr;
+}
+
 QString TPictureFormats::DescriptionFor(const QString& extension) const {
-    const QString ext = extension.toLower();
-    for (auto it = FFormats.crbegin(); it != FFormats.crend(); ++it)
-        if (it->Extension == ext)
-            return it->Description;
-    return {};
+    const TFormat* format = Find(extension);
+    return format ? format->Description : QString();
 }
 
 QString TPictureFormats::GraphicFilter() const {

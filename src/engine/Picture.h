@@ -38,6 +38,9 @@ private:
         QString Description;
         TGraphicClass Class;
     };
+    // The format registered last for the extension, or none.
+    const TFormat* Find(const QString& extension) const;
+
     QList<TFormat> FFormats;
 };
 
