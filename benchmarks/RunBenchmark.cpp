@@ -6,6 +6,7 @@
 #include "MagickGeneral.h"
 #include "MagickImage.h"
 #include "Picture.h"
+#include "RunHost.h"
 #include "Settings.h"
 
 #include <QCoreApplication>
@@ -112,10 +113,44 @@ double Psnr(const QImage& a, const QImage& b) {
     return mse == 0 ? INFINITY : 10 * std::log10(255.0 * 255.0 / mse);
 }
 
+// A run's list holding one photo several times.
+class TRepeatHost : public TRunHost {
+public:
+    TRepeatHost(const QString& photo, int copies)
+        : FEntries(copies, photo) {}
+
+    int EntryCount() const override { return static_cast<int>(FEntries.size()); }
+    void SelectFirstEntry() override {}
+    QString FirstEntryPath() const override { return FEntries.first(); }
+    QString NextEntryPath() const override { return FEntries.value(1); }
+    void DeleteFirstEntry() override { FEntries.removeFirst(); }
+    void EnterRunningState(int) override { FTimer.start(); }
+    void ShowRunProgress(int, int) override {
+        const double now = static_cast<double>(FTimer.nsecsElapsed()) / 1e6;
+        Times.push_back(now - FLast);
+        FLast = now;
+    }
+    void ProcessPendingEvents() override {}
+    bool StopRequested() const override { return false; }
+    void LeaveRunningState() override {}
+    QString ScreenSaverFolder() const override { return {}; }
+    void ShowReport(const QStringList& failures) override { Failures = failures; }
+    void MailProcessedImages(const QString&, const QStringList&) override {}
+
+    std::vector<double> Times;
+    QStringList Failures;
+
+private:
+    QStringList FEntries;
+    QElapsedTimer FTimer;
+    double FLast = 0;
+};
+
 // Child mode: the real image job over one photo, as a run with the default boxes, high
-// quality and JPG 70 does it, repeated in one process as a run over many images would be.
-// Prints the wall time of every repetition in milliseconds.
-int RunJob(const QString& photo, const QString& outputFolder, bool reduced, int runs,
+// quality and JPG 70 does it. "run" modes process a list of `runs` copies as the window's
+// run does (the next image decoded while the current one is written) and print the time
+// from one finished image to the next; "--alone" processes the photo by itself each time.
+int RunJob(const QString& photo, const QString& outputFolder, const QByteArray& mode, int runs,
            const QString& format) {
     TPictureFormats formats;
     TImageModule module(formats);
@@ -125,24 +160,36 @@ int RunJob(const QString& photo, const QString& outputFolder, bool reduced, int 
     settings.OUTPUT_FOLDER = outputFolder + QLatin1Char('/');
     settings.RQ_HIGH = true;
     settings.JPG_QUALITY = 70;
-    TMagickImage source;
-    QStringList attachments;
-    TImageThread job(RunFit, settings, &source, nullptr, attachments);
-    job.ReducedDecoding = reduced;
     if (!format.isEmpty())
         settings.OUTPUT_FORMAT = format;
-    for (int r = 0; r < runs; ++r) {
-        QElapsedTimer timer;
-        timer.start();
-        try {
-            job.ProcessImage(photo);
-        } catch (const std::exception& e) {
-            std::fprintf(stderr, "%s\n", e.what());
-            return 1;
+    QStringList attachments;
+    if (mode == "--alone") {
+        TMagickImage source;
+        TImageThread job(RunFit, settings, &source, nullptr, attachments);
+        for (int r = 0; r < runs; ++r) {
+            QElapsedTimer timer;
+            timer.start();
+            try {
+                job.ProcessImage(photo);
+            } catch (const std::exception& e) {
+                std::fprintf(stderr, "%s\n", e.what());
+                return 1;
+            }
+            source.Clear();
+            std::printf("%.3f\n", static_cast<double>(timer.nsecsElapsed()) / 1e6);
         }
-        source.Clear();
-        std::printf("%.3f\n", static_cast<double>(timer.nsecsElapsed()) / 1e6);
+        return 0;
     }
+    TImageThread job(RunFit, settings, nullptr, nullptr, attachments);
+    job.ReducedDecoding = mode != "--full";
+    TRepeatHost host(photo, runs);
+    job.Run(host);
+    if (!host.Failures.isEmpty()) {
+        std::fprintf(stderr, "%s failed\n", qPrintable(photo));
+        return 1;
+    }
+    for (double t : host.Times)
+        std::printf("%.3f\n", t);
     return 0;
 }
 
@@ -199,7 +246,7 @@ int main(int argc, char* argv[]) {
     if (argc >= 6 && QByteArray(argv[1]) == "--job") {
         QCoreApplication app(argc, argv);
         return RunJob(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]),
-                      QByteArray(argv[4]) != "--full", QByteArray(argv[5]).toInt(),
+                      QByteArray(argv[4]), QByteArray(argv[5]).toInt(),
                       argc >= 7 ? QString::fromLatin1(argv[6]) : QString());
     }
     if (argc >= 3 && QByteArray(argv[1]) == "--prepare") {
@@ -230,21 +277,21 @@ int main(int argc, char* argv[]) {
 
     QTextStream out(stdout);
     out << "Median wall time per image of " << runs
-        << " runs (ms), and peak memory (MiB). zoravel: the image job in a run (one process,\n"
-           "the image processed "
-        << runs
-        << " times); full-dec: the same without reduced decoding; convert and gm: one\n"
-           "command per image.\n\n";
-    out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8  %9\n")
+        << " (ms), and peak memory (MiB). zoravel: a run over a list of the photo " << runs
+        << " times,\nfrom one finished image to the next (the next image is decoded while the "
+           "current one\nis written); alone: the photo processed by itself; full-dec: the run "
+           "without reduced\ndecoding; convert and gm: one command per image.\n\n";
+    out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9  %10\n")
                .arg(QStringLiteral("photo"), -30)
                .arg(QStringLiteral("size"), 11)
                .arg(QStringLiteral("zoravel"), 8)
+               .arg(QStringLiteral("alone"), 8)
                .arg(QStringLiteral("full-dec"), 8)
                .arg(QStringLiteral("convert"), 8)
                .arg(QStringLiteral("gm"), 8)
                .arg(QStringLiteral("zv/IM"), 6)
                .arg(QStringLiteral("zv/GM"), 6)
-               .arg(QStringLiteral("MiB zv/full/IM/GM"));
+               .arg(QStringLiteral("MiB zv/alone/full/IM/GM"));
     std::vector<double> ratiosIM, ratiosGM, psnrs, jpegPsnrs;
     double worstPeak = 0;
     for (const QString& photo : photos) {
@@ -286,6 +333,7 @@ int main(int argc, char* argv[]) {
             return m;
         };
         const TMeasure zv = inProcess(zvOut, "--reduced");
+        const TMeasure alone = inProcess(zvOut, "--alone");
         const TMeasure full = inProcess(fullOut, "--full");
         const TMeasure im = perCommand(CommandLine(ConvertPath, false, photo, imOut));
         const TMeasure gm = perCommand(CommandLine(GmPath, true, photo, gmOut));
@@ -302,17 +350,19 @@ int main(int argc, char* argv[]) {
         };
         if (zv.Ok)
             worstPeak = std::max(worstPeak, zv.Peak);
-        out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8  %9\n")
+        out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9  %10\n")
                    .arg(name.left(30), -30)
                    .arg(QStringLiteral("%1x%2").arg(size.width()).arg(size.height()), 11)
                    .arg(cell(zv), 8)
+                   .arg(cell(alone), 8)
                    .arg(cell(full), 8)
                    .arg(cell(im), 8)
                    .arg(cell(gm), 8)
                    .arg(ratio(im, ratiosIM), 6)
                    .arg(ratio(gm, ratiosGM), 6)
-                   .arg(QStringLiteral("%1/%2/%3/%4")
+                   .arg(QStringLiteral("%1/%2/%3/%4/%5")
                             .arg(zv.Peak, 0, 'f', 0)
+                            .arg(alone.Peak, 0, 'f', 0)
                             .arg(full.Peak, 0, 'f', 0)
                             .arg(im.Peak, 0, 'f', 0)
                             .arg(gm.Peak, 0, 'f', 0));

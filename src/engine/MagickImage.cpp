@@ -13,6 +13,7 @@
 
 #include <array>
 #include <cstring>
+#include <utility>
 
 using namespace ImageMagickAPI;
 
@@ -174,6 +175,11 @@ void TMagickImage::Clear() {
     FOptions = ZV_CALL(CloneImageInfo)(nullptr);
 }
 
+void TMagickImage::Swap(TMagickImage& other) noexcept {
+    std::swap(FImages, other.FImages);
+    std::swap(FOptions, other.FOptions);
+}
+
 bool TMagickImage::GetEmpty() const {
     const Image* first = GetImage(0);
     return !first || first->columns * first->rows == 0;
@@ -207,7 +213,9 @@ void TMagickImage::LoadFromFile(const QString& fileName) {
     FImages = ZV_CALL(ReadImage)(FOptions, exception);
 }
 
-QSize TMagickImage::PingSize(const QString& fileName) const {
+QSize TMagickImage::PingSize(const QString& fileName, bool* interlaced) const {
+    if (interlaced)
+        *interlaced = false;
     if (!FOptions)
         return {};
     ImageInfo* pingOptions = ZV_CALL(CloneImageInfo)(FOptions);
@@ -221,6 +229,8 @@ QSize TMagickImage::PingSize(const QString& fileName) const {
     if (!pinged)
         return {};
     const QSize size(static_cast<int>(pinged->columns), static_cast<int>(pinged->rows));
+    if (interlaced)
+        *interlaced = pinged->interlace != NoInterlace && pinged->interlace != UndefinedInterlace;
     ZV_CALL(DestroyImageList)(pinged);
     return size.isEmpty() ? QSize() : size;
 }

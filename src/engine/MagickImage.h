@@ -35,6 +35,8 @@ public:
     TMagickImage& operator=(const TMagickImage&) = delete;
 
     void Clear();
+    // Exchanges frames and options with another image, without copying pixels.
+    void Swap(TMagickImage& other) noexcept;
 
     bool GetEmpty() const override;
     int GetWidth() const override;
@@ -44,8 +46,9 @@ public:
 
     void LoadFromFile(const QString& fileName) override;
     // The size of the file's first frame, read from its header without decoding the pixels;
-    // an invalid size when the library cannot tell.
-    QSize PingSize(const QString& fileName) const;
+    // an invalid size when the library cannot tell. `interlaced` tells whether the file is
+    // stored in passes (a progressive JPEG), which costs more memory to decode.
+    QSize PingSize(const QString& fileName, bool* interlaced = nullptr) const;
     // Lets the next load of a JPEG decode at a reduced scale that is still at least this size.
     void SetDecodeSizeHint(const QSize& size);
     // Writes the first frame; true when the file was written.

@@ -115,6 +115,7 @@ public:
     // The run's view of the window.
     void SelectFirstEntry() override;
     QString FirstEntryPath() const override;
+    QString NextEntryPath() const override;
     void DeleteFirstEntry() override;
     void EnterRunningState(int entryCount) override;
     void ShowRunProgress(int processed, int total) override;

@@ -104,6 +104,10 @@ QString TZVMainForm::FirstEntryPath() const {
     return GetEntryPath(FListView->Items().Entry(0));
 }
 
+QString TZVMainForm::NextEntryPath() const {
+    return FListView->Items().Count() > 1 ? GetEntryPath(FListView->Items().Entry(1)) : QString();
+}
+
 void TZVMainForm::DeleteFirstEntry() {
     FListView->Items().RemoveAt(0);
     // The window handles its messages once per image, and would draw the list before its

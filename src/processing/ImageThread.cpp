@@ -11,6 +11,8 @@
 #include <cfenv>
 #include <algorithm>
 #include <cmath>
+#include <exception>
+#include <future>
 #include <memory>
 
 QSize FitToBox(int width, int height, int boxWidth, int boxHeight) {
@@ -96,43 +98,78 @@ QSize ReducedDecodeSize(const QSize& fileSize, const QSize& largest) {
     return chosen;
 }
 
-void TImageThread::LoadSource(const QString& sourcePath) {
-    QSize fileSize;
-    QSize hint;
-    if (ReducedDecoding && IsJpegFile(sourcePath)) {
-        fileSize = FSource->PingSize(sourcePath);
+TImageThread::TSourceLoad TImageThread::SourceLoad() const {
+    TSourceLoad load;
+    load.Reduce = ReducedDecoding;
+    load.Filtered = FSettings.RQ_HIGH;
+    for (int sizeIndex : {SizeLarge, SizeMedium, SizeThumbnail})
+        if (SizeDue(sizeIndex))
+            load.Boxes.append(SizeBox(FSettings, sizeIndex));
+    return load;
+}
+
+TImageThread::TSourcePlan TImageThread::PlanSource(const TMagickImage& pinger,
+                                                   const QString& sourcePath,
+                                                   const TSourceLoad& load) {
+    TSourcePlan plan;
+    bool interlaced = false;
+    if (IsJpegFile(sourcePath)) {
+        plan.FileSize = pinger.PingSize(sourcePath, &interlaced);
         // The library refuses even to ping a JPEG beyond its area limit; its header says it.
-        if (!fileSize.isValid())
-            fileSize = QImageReader(sourcePath, "jpeg").size();
+        // Whether it is progressive is then unknown; it is counted as such.
+        if (!plan.FileSize.isValid()) {
+            plan.FileSize = QImageReader(sourcePath, "jpeg").size();
+            interlaced = true;
+        }
     }
-    if (fileSize.isValid()) {
+    if (plan.FileSize.isValid() && load.Reduce) {
         QSize largest(0, 0);
-        for (int sizeIndex : {SizeLarge, SizeMedium, SizeThumbnail})
-            if (SizeDue(sizeIndex)) {
-                const QSize box = SizeBox(FSettings, sizeIndex);
-                largest = largest.expandedTo(
-                    FitToBox(fileSize.width(), fileSize.height(), box.width(), box.height()));
-            }
-        hint = ReducedDecodeSize(fileSize, largest);
+        for (const QSize& box : load.Boxes)
+            largest = largest.expandedTo(
+                FitToBox(plan.FileSize.width(), plan.FileSize.height(), box.width(), box.height()));
+        plan.Hint = ReducedDecodeSize(plan.FileSize, largest);
     }
+
+    // The memory a load takes: the library's pixels (8 bytes each, a little more for
+    // indexed and CMYK pictures), and while a progressive JPEG decodes, the decoder's
+    // coefficients of the whole file besides.
+    const QSize known = plan.FileSize.isValid() ? plan.FileSize : QImageReader(sourcePath).size();
+    if (known.isValid()) {
+        const QSize decoded = (plan.Hint.isValid() && load.Filtered) ? plan.Hint : known;
+        const qint64 fileArea = static_cast<qint64>(known.width()) * known.height();
+        plan.HeldBytes = static_cast<qint64>(decoded.width()) * decoded.height() * 10;
+        plan.Bytes = plan.HeldBytes + (interlaced ? fileArea * 6 : 0);
+    }
+    return plan;
+}
+
+QSize TImageThread::LoadSourceImage(TMagickImage& image, const QString& sourcePath,
+                                    const TSourcePlan& plan, const TSourceLoad& load) {
     // The filtered resize gives the same picture from a reduced decode; pixel sampling does
     // not, so there the reduced decode is kept for files too large to decode whole.
-    if (hint.isValid() && FSettings.RQ_HIGH)
-        FSource->SetDecodeSizeHint(hint);
-    FSource->LoadFromFile(sourcePath);
-    if (FSource->GetEmpty() && hint.isValid() && !FSettings.RQ_HIGH) {
-        FSource->Clear();
-        FSource->SetDecodeSizeHint(hint);
-        FSource->LoadFromFile(sourcePath);
+    const QSize hint = plan.Hint;
+    if (hint.isValid() && load.Filtered)
+        image.SetDecodeSizeHint(hint);
+    image.LoadFromFile(sourcePath);
+    if (image.GetEmpty() && hint.isValid() && !load.Filtered) {
+        image.Clear();
+        image.SetDecodeSizeHint(hint);
+        image.LoadFromFile(sourcePath);
     }
-    FSourceFitted = false;
-    FSourceSize = (fileSize.isValid() && !FSource->GetEmpty())
-                      ? fileSize
-                      : QSize(FSource->GetWidth(), FSource->GetHeight());
+    return (plan.FileSize.isValid() && !image.GetEmpty())
+               ? plan.FileSize
+               : QSize(image.GetWidth(), image.GetHeight());
 }
 
 void TImageThread::ProcessImage(const QString& sourcePath) {
-    LoadSource(sourcePath);
+    const TSourceLoad load = SourceLoad();
+    FSourceSize =
+        LoadSourceImage(*FSource, sourcePath, PlanSource(*FSource, sourcePath, load), load);
+    ProcessLoadedImage(sourcePath);
+}
+
+void TImageThread::ProcessLoadedImage(const QString& sourcePath) {
+    FSourceFitted = false;
     int unwritten = 0;
     for (int sizeIndex : {SizeLarge, SizeMedium, SizeThumbnail})
         if (SizeDue(sizeIndex) &&
@@ -227,12 +264,59 @@ void TImageThread::Run(TRunHost& host) {
             FSettings.OUTPUT_FOLDER = host.ScreenSaverFolder();
             FSettings.OUTPUT_FORMAT = QStringLiteral("JPG");
         }
+        // The next image is decoded on a second thread while this one is resized and
+        // written, which for most photos halves the run. Both images must fit the budget.
+        constexpr qint64 LoadAheadBudget = 128ll << 20;
+        const TSourceLoad load = SourceLoad();
+        TMagickImage next;
+        std::future<QSize> nextLoad;
+        QString nextPath;
+        TSourcePlan nextPlan;
         int processed = 0;
         while (host.EntryCount() > 0 && !host.StopRequested()) {
             host.SelectFirstEntry();
             const QString path = host.FirstEntryPath();
+            bool loaded = false;
+            std::exception_ptr loadError;
+            TSourcePlan plan;
+            if (nextLoad.valid()) {
+                try {
+                    FSourceSize = nextLoad.get();
+                } catch (...) {
+                    loadError = std::current_exception();
+                }
+                // The list may have changed under the run; a load of another file is dropped.
+                loaded = nextPath == path;
+                if (loaded) {
+                    FSource->Swap(next);
+                    plan = nextPlan;
+                }
+                next.Clear();
+            }
             try {
-                ProcessImage(path);
+                if (!loaded) {
+                    plan = PlanSource(*FSource, path, load);
+                    FSourceSize = LoadSourceImage(*FSource, path, plan, load);
+                }
+            } catch (const std::exception&) {
+                loadError = std::current_exception();
+            }
+            if (host.EntryCount() > 1 && plan.HeldBytes >= 0) {
+                nextPath = host.NextEntryPath();
+                try {
+                    nextPlan = PlanSource(next, nextPath, load);
+                } catch (const std::exception&) {
+                    nextPlan = TSourcePlan();
+                }
+                if (nextPlan.Bytes >= 0 && plan.HeldBytes + nextPlan.Bytes <= LoadAheadBudget)
+                    nextLoad = std::async(std::launch::async, [&next, nextPath, nextPlan, load] {
+                        return LoadSourceImage(next, nextPath, nextPlan, load);
+                    });
+            }
+            try {
+                if (loadError)
+                    std::rethrow_exception(loadError);
+                ProcessLoadedImage(path);
             } catch (const std::exception&) {
                 FFailures.append(path);
             }

@@ -2,6 +2,7 @@
 
 #include "Settings.h"
 
+#include <QList>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -67,7 +68,29 @@ private:
     // Produces one size from the source image; false when no file was written.
     bool ProcessSize(const QString& sourcePath, int sizeIndex, bool collect);
     bool SizeDue(int sizeIndex) const;
-    void LoadSource(const QString& sourcePath);
+
+    // What loading a source needs of the settings, copied so that a load can run on another
+    // thread while the window (and its settings) stay live.
+    struct TSourceLoad {
+        QList<QSize> Boxes;
+        bool Filtered = true;
+        bool Reduce = true;
+    };
+    TSourceLoad SourceLoad() const;
+    // How one file is loaded, found from its header.
+    struct TSourcePlan {
+        QSize FileSize;        // as a JPEG's header gives it; invalid for other files
+        QSize Hint;            // the reduced decode size, invalid for a whole decode
+        qint64 Bytes = -1;     // the memory the load takes; -1 when it cannot be told
+        qint64 HeldBytes = -1; // what the loaded image keeps of it
+    };
+    static TSourcePlan PlanSource(const TMagickImage& pinger, const QString& sourcePath,
+                                  const TSourceLoad& load);
+    // Loads the file into `image`; returns the source's size as the file holds it.
+    static QSize LoadSourceImage(TMagickImage& image, const QString& sourcePath,
+                                 const TSourcePlan& plan, const TSourceLoad& load);
+    // Produces every size due from the loaded source.
+    void ProcessLoadedImage(const QString& sourcePath);
 
     quint8 FFlags;
     TSettings& FSettings;

@@ -12,6 +12,8 @@ public:
     virtual int EntryCount() const = 0;
     virtual void SelectFirstEntry() = 0;
     virtual QString FirstEntryPath() const = 0;
+    // The path of the entry after the first, loaded ahead while the first is processed.
+    virtual QString NextEntryPath() const = 0;
     virtual void DeleteFirstEntry() = 0;
 
     // Progress bar from 0 to the entry count, busy cursors, the busy flag set.

@@ -8,10 +8,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QImageWriter>
 
 #include <magick/MagickCore.h>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace ZVTest;
 
@@ -308,10 +311,13 @@ public:
     QString SaverFolder;
     int StopAfter = -1;
     bool Stopped = false;
+    // Stands in for the user changing the list while a run waits for input.
+    std::function<void(int processed)> OnEvents;
 
     int EntryCount() const override { return static_cast<int>(Entries.size()); }
     void SelectFirstEntry() override {}
     QString FirstEntryPath() const override { return Entries.first(); }
+    QString NextEntryPath() const override { return Entries.value(1); }
     void DeleteFirstEntry() override { Entries.removeFirst(); }
     void EnterRunningState(int count) override {
         Events << QStringLiteral("enter %1").arg(count);
@@ -321,6 +327,8 @@ public:
     void ProcessPendingEvents() override {
         if (!Progress.isEmpty() && Progress.last().first == StopAfter)
             Stopped = true;
+        if (OnEvents && !Progress.isEmpty())
+            OnEvents(Progress.last().first);
     }
     bool StopRequested() const override { return Stopped; }
     void LeaveRunningState() override {
@@ -418,6 +426,51 @@ TEST_F(ImageRunTest, EmailRunsMailWhatTheyCollected) {
     EXPECT_EQ(FHost.MailSubject, QStringLiteral("Zoravel 2 Email"));
     ASSERT_EQ(FHost.Mailed.size(), 9);
     EXPECT_TRUE(FHost.Mailed.first().endsWith(QStringLiteral("/Medium/Medium_img1.jpg")));
+}
+
+TEST_F(ImageRunTest, EveryImageIsWrittenFromItsOwnFileWhileTheNextLoadsAhead) {
+    // Different shapes, a progressive file and one large enough for a reduced decode, so that
+    // an image loaded ahead and used for the wrong entry shows in the output sizes.
+    const QList<QSize> sizes{{2600, 1300}, {300, 200},  {1200, 1600},
+                             {640, 480},   {2000, 500}, {800, 800}};
+    FHost.Entries.clear();
+    for (int i = 0; i < sizes.size(); ++i) {
+        const QString path = FBox.File(QStringLiteral("a%1.jpg").arg(i));
+        QImageWriter writer(path, "jpeg");
+        writer.setProgressiveScanWrite(i == 2);
+        ASSERT_TRUE(writer.write(MakeImage(sizes[i].width(), sizes[i].height())));
+        FHost.Entries << path;
+    }
+    const QString late = FBox.WriteImage(QStringLiteral("late.jpg"), 400, 100);
+    // After the first image the entry being loaded ahead is taken out and another put first.
+    FHost.OnEvents = [&](int processed) {
+        if (processed == 1) {
+            FHost.Entries.removeFirst();
+            FHost.Entries.prepend(late);
+        }
+    };
+    RunOnce(RunFit);
+    EXPECT_TRUE(FHost.Report.isEmpty()) << FHost.Report.join(QLatin1Char(' ')).toStdString();
+
+    QList<QPair<QString, QSize>> expected{{QStringLiteral("late"), QSize(400, 100)}};
+    for (int i : {0, 2, 3, 4, 5})
+        expected.append({QStringLiteral("a%1").arg(i), sizes[i]});
+    auto fit = [](const QSize& size, int width, int height) {
+        return FitToBox(size.width(), size.height(), width, height);
+    };
+    auto written = [&](const QString& relative) {
+        return QImageReader(FSettings.OUTPUT_FOLDER + QStringLiteral("Resized Images/") + relative)
+            .size();
+    };
+    for (const auto& [name, size] : expected) {
+        const QSize large = fit(size, 600, 600);
+        EXPECT_EQ(written(QStringLiteral("Large/Large_%1.jpg").arg(name)), large)
+            << name.toStdString();
+        EXPECT_EQ(written(QStringLiteral("Thumbnail/Thumb_%1.jpg").arg(name)),
+                  fit(fit(large, 350, 325), 100, 95))
+            << name.toStdString();
+    }
+    EXPECT_EQ(Written(QStringLiteral("Large")), 6) << "the entry taken out is not processed";
 }
 
 TEST_F(ImageRunTest, WithoutTheLibraryTheRunEndsIdleWithTheListIntact) {
