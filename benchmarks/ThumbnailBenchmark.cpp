@@ -4,6 +4,7 @@
 //   zv_thumbnail_benchmark [--runs N] [--count N] [--photos FOLDER]
 
 #include "ImageList.h"
+#include "LargePages.h"
 #include "MagickGeneral.h"
 #include "MagickImage.h"
 #include "Picture.h"
@@ -58,6 +59,8 @@ double Fill(const QStringList& files, TThumbnailDecode decode, QList<QImage>& th
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Starts as the program does.
+    UseLargeMemoryPages(argv);
     QGuiApplication app(argc, argv);
     int runs = 3;
     int count = 100;

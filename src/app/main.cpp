@@ -1,6 +1,7 @@
 #include "AddFolderForm.h"
 #include "FastOptionsPanel.h"
 #include "FileListChannel.h"
+#include "LargePages.h"
 #include "MagickGeneral.h"
 #include "Picture.h"
 #include "Settings.h"
@@ -11,6 +12,7 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    UseLargeMemoryPages(argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zoravel Pro"));
 
