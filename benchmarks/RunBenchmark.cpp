@@ -3,7 +3,7 @@
 // are measured the same way for all of them.
 
 #include "ImageThread.h"
-#include "LargePages.h"
+#include "ImageMemory.h"
 #include "MagickGeneral.h"
 #include "MagickImage.h"
 #include "Picture.h"
@@ -246,7 +246,7 @@ QStringList PreparePhotos(const QString& workFolder) {
 int main(int argc, char* argv[]) {
     if (argc >= 6 && QByteArray(argv[1]) == "--job") {
         // The job starts as the program does.
-        UseLargeMemoryPages(argv);
+        SetUpImageMemory(argv);
         QCoreApplication app(argc, argv);
         return RunJob(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]),
                       QByteArray(argv[4]), QByteArray(argv[5]).toInt(),

@@ -4,7 +4,7 @@
 //   zv_thumbnail_benchmark [--runs N] [--count N] [--photos FOLDER]
 
 #include "ImageList.h"
-#include "LargePages.h"
+#include "ImageMemory.h"
 #include "MagickGeneral.h"
 #include "MagickImage.h"
 #include "Picture.h"
@@ -60,7 +60,7 @@ double Fill(const QStringList& files, TThumbnailDecode decode, QList<QImage>& th
 
 int main(int argc, char* argv[]) {
     // Starts as the program does.
-    UseLargeMemoryPages(argv);
+    SetUpImageMemory(argv);
     QGuiApplication app(argc, argv);
     int runs = 3;
     int count = 100;

@@ -1,7 +1,7 @@
 #include "AddFolderForm.h"
 #include "FastOptionsPanel.h"
 #include "FileListChannel.h"
-#include "LargePages.h"
+#include "ImageMemory.h"
 #include "MagickGeneral.h"
 #include "Picture.h"
 #include "Settings.h"
@@ -12,7 +12,7 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
-    UseLargeMemoryPages(argv);
+    SetUpImageMemory(argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zoravel Pro"));
 

@@ -1,4 +1,4 @@
-#include "LargePages.h"
+#include "ImageMemory.h"
 
 #include <QFile>
 #include <QProcess>
@@ -8,7 +8,7 @@
 
 namespace {
 
-TEST(LargePagesTest, AddsTheTunableUnlessHugePagesAreAlreadyDecided) {
+TEST(ImageMemoryTest, AddsTheTunableUnlessHugePagesAreAlreadyDecided) {
     const struct {
         const char* current;
         std::optional<std::string> expected;
@@ -30,6 +30,7 @@ struct TStarted {
     long HugeKiB = -1;
     QString Tunables;
     QString Marker;
+    int Heaps = 0;
 };
 
 TStarted Start(const QString& tunables) {
@@ -39,15 +40,16 @@ TStarted Start(const QString& tunables) {
     if (!tunables.isNull())
         environment.insert(QStringLiteral("GLIBC_TUNABLES"), tunables);
     process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(ZV_LARGE_PAGES_PROGRAM), {});
+    process.start(QStringLiteral(ZV_IMAGE_MEMORY_PROGRAM), {});
     TStarted started;
     if (!process.waitForFinished(30000) || process.exitCode() != 0)
         return started;
     const QStringList lines = QString::fromLocal8Bit(process.readAllStandardOutput()).split('\n');
-    if (lines.size() >= 3) {
+    if (lines.size() >= 4) {
         started.HugeKiB = lines[0].toLong();
         started.Tunables = lines[1];
         started.Marker = lines[2];
+        started.Heaps = lines[3].toInt();
     }
     return started;
 }
@@ -61,15 +63,17 @@ QString HugePageMode() {
     return text.mid(open + 1, text.indexOf(QLatin1Char(']')) - open - 1);
 }
 
-TEST(LargePagesTest, TheRestartedProgramGetsHugePagesAndItsOwnEnvironment) {
+TEST(ImageMemoryTest, TheRestartedProgramGetsHugePagesOneHeapAndItsOwnEnvironment) {
     const TStarted unset = Start(QString());
     EXPECT_EQ(unset.Tunables, QStringLiteral("(unset)"));
     EXPECT_EQ(unset.Marker, QStringLiteral("clean"));
+    EXPECT_EQ(unset.Heaps, 1);
     const TStarted other = Start(QStringLiteral("glibc.malloc.tcache_count=0"));
     EXPECT_EQ(other.Tunables, QStringLiteral("glibc.malloc.tcache_count=0"));
     EXPECT_EQ(other.Marker, QStringLiteral("clean"));
     const TStarted declined = Start(QStringLiteral("glibc.malloc.hugetlb=0"));
     EXPECT_EQ(declined.Tunables, QStringLiteral("glibc.malloc.hugetlb=0"));
+    EXPECT_EQ(declined.Heaps, 1) << "one heap also without the restart";
 
     const QString mode = HugePageMode();
     if (mode != QStringLiteral("madvise"))

@@ -1,9 +1,10 @@
-#include "LargePages.h"
+#include "ImageMemory.h"
 
 #include <cstdlib>
 #include <cstring>
 #include <string_view>
 
+#include <malloc.h>
 #include <unistd.h>
 
 namespace {
@@ -34,7 +35,8 @@ std::optional<std::string> TunablesWithLargePages(const char* current) {
     return result;
 }
 
-void UseLargeMemoryPages(char* argv[]) {
+void SetUpImageMemory(char* argv[]) {
+    mallopt(M_ARENA_MAX, 1);
     if (const char* before = std::getenv(RestartMarker)) {
         // The restarted program: put the environment back for the programs it starts.
         const std::string saved(before);

@@ -12,7 +12,9 @@
 // `current` already decides on them either way.
 std::optional<std::string> TunablesWithLargePages(const char* current);
 
-// Starts the program image again, at most once and before anything else runs, with huge
-// pages for large blocks; the restarted program sees the environment as it was. Returns
-// when no restart is needed or possible.
-void UseLargeMemoryPages(char* argv[]);
+// Called first thing in main. Starts the program image again, at most once, with huge pages
+// for large blocks; the restarted program sees the environment as it was. Then lets every
+// thread allocate from one heap, so that what one image frees is there for the next whichever
+// thread (the job or the one loading ahead) allocates it. Without a restart the program runs
+// on with ordinary pages.
+void SetUpImageMemory(char* argv[]);
