@@ -137,8 +137,8 @@ TImageThread::TSourcePlan TImageThread::PlanSource(const TMagickImage& pinger,
     if (known.isValid()) {
         const QSize decoded = (plan.Hint.isValid() && load.Filtered) ? plan.Hint : known;
         const qint64 fileArea = static_cast<qint64>(known.width()) * known.height();
-        plan.HeldBytes = static_cast<qint64>(decoded.width()) * decoded.height() * 10;
-        plan.Bytes = plan.HeldBytes + (interlaced ? fileArea * 6 : 0);
+        plan.Bytes = static_cast<qint64>(decoded.width()) * decoded.height() * 10 +
+                     (interlaced ? fileArea * 6 : 0);
     }
     return plan;
 }
@@ -267,7 +267,6 @@ void TImageThread::Run(TRunHost& host) {
         // The next image is decoded on a second thread while this one is resized and
         // written, which for most photos halves the run. Both images must fit the budget.
         constexpr qint64 LoadAheadBudget = 128ll << 20;
-        const TSourceLoad load = SourceLoad();
         TMagickImage next;
         std::future<QSize> nextLoad;
         QString nextPath;
@@ -276,9 +275,10 @@ void TImageThread::Run(TRunHost& host) {
         while (host.EntryCount() > 0 && !host.StopRequested()) {
             host.SelectFirstEntry();
             const QString path = host.FirstEntryPath();
+            // The options stay open during a run; each load follows them as they are now.
+            const TSourceLoad load = SourceLoad();
             bool loaded = false;
             std::exception_ptr loadError;
-            TSourcePlan plan;
             if (nextLoad.valid()) {
                 try {
                     FSourceSize = nextLoad.get();
@@ -287,28 +287,28 @@ void TImageThread::Run(TRunHost& host) {
                 }
                 // The list may have changed under the run; a load of another file is dropped.
                 loaded = nextPath == path;
-                if (loaded) {
+                if (loaded)
                     FSource->Swap(next);
-                    plan = nextPlan;
-                }
                 next.Clear();
             }
             try {
-                if (!loaded) {
-                    plan = PlanSource(*FSource, path, load);
-                    FSourceSize = LoadSourceImage(*FSource, path, plan, load);
-                }
+                if (!loaded)
+                    FSourceSize =
+                        LoadSourceImage(*FSource, path, PlanSource(*FSource, path, load), load);
             } catch (const std::exception&) {
                 loadError = std::current_exception();
             }
-            if (host.EntryCount() > 1 && plan.HeldBytes >= 0) {
+            // What the image in hand keeps while it is processed: its frames' pixels.
+            const qint64 held = static_cast<qint64>(FSource->GetWidth()) * FSource->GetHeight() *
+                                10 * std::max(1, FSource->ImageCount());
+            if (host.EntryCount() > 1) {
                 nextPath = host.NextEntryPath();
                 try {
                     nextPlan = PlanSource(next, nextPath, load);
                 } catch (const std::exception&) {
                     nextPlan = TSourcePlan();
                 }
-                if (nextPlan.Bytes >= 0 && plan.HeldBytes + nextPlan.Bytes <= LoadAheadBudget)
+                if (nextPlan.Bytes >= 0 && held + nextPlan.Bytes <= LoadAheadBudget)
                     nextLoad = std::async(std::launch::async, [&next, nextPath, nextPlan, load] {
                         return LoadSourceImage(next, nextPath, nextPlan, load);
                     });

@@ -79,10 +79,9 @@ private:
     TSourceLoad SourceLoad() const;
     // How one file is loaded, found from its header.
     struct TSourcePlan {
-        QSize FileSize;        // as a JPEG's header gives it; invalid for other files
-        QSize Hint;            // the reduced decode size, invalid for a whole decode
-        qint64 Bytes = -1;     // the memory the load takes; -1 when it cannot be told
-        qint64 HeldBytes = -1; // what the loaded image keeps of it
+        QSize FileSize;    // as a JPEG's header gives it; invalid for other files
+        QSize Hint;        // the reduced decode size, invalid for a whole decode
+        qint64 Bytes = -1; // the memory the load takes; -1 when it cannot be told
     };
     static TSourcePlan PlanSource(const TMagickImage& pinger, const QString& sourcePath,
                                   const TSourceLoad& load);
