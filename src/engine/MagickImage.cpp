@@ -5,7 +5,9 @@
 
 #include <QBuffer>
 #include <QClipboard>
+#include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QImageWriter>
 #include <QSaveFile>
 
@@ -233,6 +235,21 @@ QSize TMagickImage::PingSize(const QString& fileName, bool* interlaced) const {
         *interlaced = pinged->interlace != NoInterlace && pinged->interlace != UndefinedInterlace;
     ZV_CALL(DestroyImageList)(pinged);
     return size.isEmpty() ? QSize() : size;
+}
+
+QSize TMagickImage::JpegFileSize(const QString& fileName, bool* progressive) const {
+    if (progressive)
+        *progressive = false;
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly) || file.read(3) != QByteArray("\xFF\xD8\xFF", 3))
+        return {};
+    file.close();
+    const QSize size = PingSize(fileName, progressive);
+    if (size.isValid())
+        return size;
+    if (progressive)
+        *progressive = true;
+    return QImageReader(fileName, "jpeg").size();
 }
 
 void TMagickImage::SetDecodeSizeHint(const QSize& size) {

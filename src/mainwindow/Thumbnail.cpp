@@ -3,8 +3,6 @@
 #include "ImageList.h"
 #include "MagickImage.h"
 
-#include <QFile>
-#include <QImageReader>
 #include <QPainter>
 
 namespace {
@@ -12,13 +10,6 @@ namespace {
 // n / d rounded to the nearest integer, halves up; both are not negative.
 qint64 RoundedQuotient(qint64 n, qint64 d) {
     return (2 * n + d) / (2 * d);
-}
-
-bool IsJpegFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    return file.read(3) == QByteArray("\xFF\xD8\xFF", 3);
 }
 
 } // namespace
@@ -46,11 +37,8 @@ QImage RenderThumbnail(const QString& path, const QSize& cell, TThumbnailDecode 
     // The fit is worked out on the file's own size, so a reduced decode (whose sides libjpeg
     // rounds up) gives exactly the geometry of a whole one.
     QSize fileSize;
-    if (decode == TThumbnailDecode::Reduced && IsJpegFile(path)) {
-        fileSize = image.PingSize(path);
-        // The library refuses even to ping a JPEG beyond its size limits; the header knows.
-        if (!fileSize.isValid())
-            fileSize = QImageReader(path, "jpeg").size();
+    if (decode == TThumbnailDecode::Reduced) {
+        fileSize = image.JpegFileSize(path);
         // Below twice the cell libjpeg would not reduce anyway.
         if (fileSize.width() >= 2 * cell.width() && fileSize.height() >= 2 * cell.height())
             image.SetDecodeSizeHint(cell);

@@ -1,7 +1,7 @@
 #include "ImageMemory.h"
 
+#include <algorithm>
 #include <cstdlib>
-#include <cstring>
 #include <string_view>
 
 #include <malloc.h>
@@ -37,28 +37,30 @@ std::optional<std::string> TunablesWithLargePages(const char* current) {
 
 void SetUpImageMemory(char* argv[]) {
     mallopt(M_ARENA_MAX, 1);
-    if (const char* before = std::getenv(RestartMarker)) {
-        // The restarted program: put the environment back for the programs it starts.
-        const std::string saved(before);
-        if (saved == "-")
-            unsetenv(TunablesVariable);
+    // Puts GLIBC_TUNABLES back as it was before any restart.
+    auto restore = [](const char* saved) {
+        if (saved)
+            setenv(TunablesVariable, saved, 1);
         else
-            setenv(TunablesVariable, saved.c_str(), 1);
+            unsetenv(TunablesVariable);
         unsetenv(RestartMarker);
+    };
+    if (const char* before = std::getenv(RestartMarker)) {
+        // The restarted program: the environment goes back for the programs it starts.
+        const std::string saved(before);
+        restore(saved == "-" ? nullptr : saved.c_str());
         return;
     }
     const char* current = std::getenv(TunablesVariable);
     const std::optional<std::string> tuned = TunablesWithLargePages(current);
     if (!tuned)
         return;
-    if (setenv(RestartMarker, current ? current : "-", 1) != 0)
+    const std::optional<std::string> saved =
+        current ? std::optional<std::string>(current) : std::nullopt;
+    if (setenv(RestartMarker, saved ? saved->c_str() : "-", 1) != 0)
         return;
     if (setenv(TunablesVariable, tuned->c_str(), 1) == 0)
         execv("/proc/self/exe", argv);
     // No restart: the program runs on with ordinary pages and its own environment.
-    if (current)
-        setenv(TunablesVariable, current, 1);
-    else
-        unsetenv(TunablesVariable);
-    unsetenv(RestartMarker);
+    restore(saved ? saved->c_str() : nullptr);
 }

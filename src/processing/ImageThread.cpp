@@ -5,7 +5,6 @@
 #include "OutputNaming.h"
 #include "RunHost.h"
 
-#include <QFile>
 #include <QImageReader>
 
 #include <cfenv>
@@ -74,12 +73,12 @@ bool TImageThread::SizeDue(int sizeIndex) const {
     return SizeEnabled(FSettings, sizeIndex) || emailSize;
 }
 
-bool IsJpegFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    return file.read(3) == QByteArray("\xFF\xD8\xFF", 3);
-}
+namespace {
+
+// What the library keeps of one pixel: 8 bytes, a little more for indexed and CMYK pictures.
+constexpr qint64 PixelBytes = 10;
+
+} // namespace
 
 QSize ReducedDecodeSize(const QSize& fileSize, const QSize& largest) {
     // Beyond a 1:2 reduction the decoder's own scaling starts to show in the outputs, so
@@ -112,16 +111,7 @@ TImageThread::TSourcePlan TImageThread::PlanSource(const TMagickImage& pinger,
                                                    const QString& sourcePath,
                                                    const TSourceLoad& load) {
     TSourcePlan plan;
-    bool interlaced = false;
-    if (IsJpegFile(sourcePath)) {
-        plan.FileSize = pinger.PingSize(sourcePath, &interlaced);
-        // The library refuses even to ping a JPEG beyond its area limit; its header says it.
-        // Whether it is progressive is then unknown; it is counted as such.
-        if (!plan.FileSize.isValid()) {
-            plan.FileSize = QImageReader(sourcePath, "jpeg").size();
-            interlaced = true;
-        }
-    }
+    plan.FileSize = pinger.JpegFileSize(sourcePath, &plan.Progressive);
     if (plan.FileSize.isValid() && load.Reduce) {
         QSize largest(0, 0);
         for (const QSize& box : load.Boxes)
@@ -129,18 +119,20 @@ TImageThread::TSourcePlan TImageThread::PlanSource(const TMagickImage& pinger,
                 FitToBox(plan.FileSize.width(), plan.FileSize.height(), box.width(), box.height()));
         plan.Hint = ReducedDecodeSize(plan.FileSize, largest);
     }
-
-    // The memory a load takes: the library's pixels (8 bytes each, a little more for
-    // indexed and CMYK pictures), and while a progressive JPEG decodes, the decoder's
-    // coefficients of the whole file besides.
-    const QSize known = plan.FileSize.isValid() ? plan.FileSize : QImageReader(sourcePath).size();
-    if (known.isValid()) {
-        const QSize decoded = (plan.Hint.isValid() && load.Filtered) ? plan.Hint : known;
-        const qint64 fileArea = static_cast<qint64>(known.width()) * known.height();
-        plan.Bytes = static_cast<qint64>(decoded.width()) * decoded.height() * 10 +
-                     (interlaced ? fileArea * 6 : 0);
-    }
     return plan;
+}
+
+qint64 TImageThread::LoadBytes(const TSourcePlan& plan, const QString& sourcePath,
+                               const TSourceLoad& load) {
+    // The library's pixels, and while a progressive JPEG decodes, the decoder's coefficients
+    // of the whole file besides (2 bytes for each of up to 3 samples).
+    const QSize known = plan.FileSize.isValid() ? plan.FileSize : QImageReader(sourcePath).size();
+    if (!known.isValid())
+        return -1;
+    const QSize decoded = (plan.Hint.isValid() && load.Filtered) ? plan.Hint : known;
+    const qint64 fileArea = static_cast<qint64>(known.width()) * known.height();
+    return static_cast<qint64>(decoded.width()) * decoded.height() * PixelBytes +
+           (plan.Progressive ? fileArea * 6 : 0);
 }
 
 QSize TImageThread::LoadSourceImage(TMagickImage& image, const QString& sourcePath,
@@ -161,10 +153,13 @@ QSize TImageThread::LoadSourceImage(TMagickImage& image, const QString& sourcePa
                : QSize(image.GetWidth(), image.GetHeight());
 }
 
-void TImageThread::ProcessImage(const QString& sourcePath) {
-    const TSourceLoad load = SourceLoad();
+void TImageThread::LoadSource(const QString& sourcePath, const TSourceLoad& load) {
     FSourceSize =
         LoadSourceImage(*FSource, sourcePath, PlanSource(*FSource, sourcePath, load), load);
+}
+
+void TImageThread::ProcessImage(const QString& sourcePath) {
+    LoadSource(sourcePath, SourceLoad());
     ProcessLoadedImage(sourcePath);
 }
 
@@ -293,22 +288,23 @@ void TImageThread::Run(TRunHost& host) {
             }
             try {
                 if (!loaded)
-                    FSourceSize =
-                        LoadSourceImage(*FSource, path, PlanSource(*FSource, path, load), load);
+                    LoadSource(path, load);
             } catch (const std::exception&) {
                 loadError = std::current_exception();
             }
             // What the image in hand keeps while it is processed: its frames' pixels.
             const qint64 held = static_cast<qint64>(FSource->GetWidth()) * FSource->GetHeight() *
-                                10 * std::max(1, FSource->ImageCount());
+                                PixelBytes * std::max(1, FSource->ImageCount());
             if (host.EntryCount() > 1) {
                 nextPath = host.NextEntryPath();
+                qint64 nextBytes = -1;
                 try {
                     nextPlan = PlanSource(next, nextPath, load);
+                    nextBytes = LoadBytes(nextPlan, nextPath, load);
                 } catch (const std::exception&) {
-                    nextPlan = TSourcePlan();
+                    // A file that cannot even be planned is loaded when its turn comes.
                 }
-                if (nextPlan.Bytes >= 0 && held + nextPlan.Bytes <= LoadAheadBudget)
+                if (nextBytes >= 0 && held + nextBytes <= LoadAheadBudget)
                     nextLoad = std::async(std::launch::async, [&next, nextPath, nextPlan, load] {
                         return LoadSourceImage(next, nextPath, nextPlan, load);
                     });

@@ -79,12 +79,17 @@ private:
     TSourceLoad SourceLoad() const;
     // How one file is loaded, found from its header.
     struct TSourcePlan {
-        QSize FileSize;    // as a JPEG's header gives it; invalid for other files
-        QSize Hint;        // the reduced decode size, invalid for a whole decode
-        qint64 Bytes = -1; // the memory the load takes; -1 when it cannot be told
+        QSize FileSize;           // as a JPEG's header gives it; invalid for other files
+        QSize Hint;               // the reduced decode size, invalid for a whole decode
+        bool Progressive = false; // a JPEG stored in passes, costlier to decode
     };
     static TSourcePlan PlanSource(const TMagickImage& pinger, const QString& sourcePath,
                                   const TSourceLoad& load);
+    // The memory loading a planned file takes; -1 when no header tells.
+    static qint64 LoadBytes(const TSourcePlan& plan, const QString& sourcePath,
+                            const TSourceLoad& load);
+    // Loads the file into the source image and notes its size.
+    void LoadSource(const QString& sourcePath, const TSourceLoad& load);
     // Loads the file into `image`; returns the source's size as the file holds it.
     static QSize LoadSourceImage(TMagickImage& image, const QString& sourcePath,
                                  const TSourcePlan& plan, const TSourceLoad& load);
@@ -108,6 +113,3 @@ private:
 // keeping at least twice the largest output in each dimension. Invalid when no reduction
 // keeps that.
 QSize ReducedDecodeSize(const QSize& fileSize, const QSize& largest);
-
-// True when the file starts like a JPEG, whatever its name says.
-bool IsJpegFile(const QString& path);
