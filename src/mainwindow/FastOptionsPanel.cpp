@@ -1,6 +1,7 @@
 #include "FastOptionsPanel.h"
 
 #include "FastOptionsRules.h"
+#include "FileAccess.h"
 #include "OptionLists.h"
 #include "PrefixKeyFilter.h"
 #include "Prompts.h"
@@ -411,10 +412,7 @@ void TFastOptionsPanel::OutputFolderBClick() {
         FPrompts.PickFolder({OutputFolderCaption, FSettings.OUTPUT_FOLDER, true});
     if (!chosen)
         return;
-    QString folder = *chosen;
-    if (!folder.endsWith(QLatin1Char('/')))
-        folder += QLatin1Char('/');
-    FOutputFolderEdit->setText(folder);
+    FOutputFolderEdit->setText(WithTrailingSlash(*chosen));
 }
 
 void TFastOptionsPanel::SizeButtonClick() {

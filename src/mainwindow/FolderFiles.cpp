@@ -1,5 +1,7 @@
 #include "FolderFiles.h"
 
+#include "FileAccess.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -28,7 +30,7 @@ void Walk(const QString& folder, QStringList& paths, QSet<QString>& entered) {
 
 void CollectFolderFiles(const QString& folder, QStringList& paths) {
     QSet<QString> entered;
-    Walk(folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/'), paths, entered);
+    Walk(WithTrailingSlash(folder), paths, entered);
 }
 
 QStringList ExpandDroppedPaths(const QStringList& paths) {

@@ -1,6 +1,7 @@
 #include "ZVMainForm.h"
 
 #include "FastOptionsPanel.h"
+#include "FileAccess.h"
 #include "FileListChannel.h"
 #include "FolderCleanup.h"
 #include "FolderFiles.h"
@@ -128,8 +129,7 @@ TZVMainForm::TZVMainForm(TSettings& settings, const QString& iniPath, TPrompts& 
     , FSettings(settings)
     , FIniPath(iniPath)
     , FPrompts(prompts)
-    , FProgramFolder(programFolder.endsWith(QLatin1Char('/')) ? programFolder
-                                                              : programFolder + QLatin1Char('/'))
+    , FProgramFolder(WithTrailingSlash(programFolder))
     , FArguments(arguments) {
     setObjectName(QStringLiteral("ZVMainForm"));
     setWindowTitle(QStringLiteral("Zoravel Pro"));

@@ -10,3 +10,7 @@ bool MayWrite(const QFileInfo& info) {
     return !(info.ownerId() == static_cast<uint>(::geteuid()) &&
              !(info.permissions() & QFileDevice::WriteOwner));
 }
+
+QString WithTrailingSlash(const QString& folder) {
+    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+}

@@ -1,5 +1,7 @@
 #include "FolderCleanup.h"
 
+#include "FileAccess.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -48,10 +50,7 @@ void DeleteFilesInFolder(const QString& folder, const QString& mask) {
 }
 
 QString ScannerFolder(const QString& programFolder) {
-    QString folder = programFolder;
-    if (!folder.endsWith(QLatin1Char('/')))
-        folder += QLatin1Char('/');
-    return folder + QStringLiteral("twain/");
+    return WithTrailingSlash(programFolder) + QStringLiteral("twain/");
 }
 
 void ClearScannerFolder(const QString& programFolder) {

@@ -1,5 +1,7 @@
 #include "Prompts.h"
 
+#include "FileAccess.h"
+
 #include <QColorDialog>
 #include <QCoreApplication>
 #include <QDialog>
@@ -42,12 +44,6 @@ QMessageBox::Icon BoxIcon(TPromptIcon icon) {
         break;
     }
     return QMessageBox::NoIcon;
-}
-
-QString WithSlash(QString folder) {
-    if (!folder.isEmpty() && !folder.endsWith(QLatin1Char('/')))
-        folder += QLatin1Char('/');
-    return folder;
 }
 
 // The font dialog with a colour choice beside the effects, as the annotation needs both.
@@ -186,7 +182,9 @@ std::optional<QString> TQtPrompts::PickFolder(const TFolderRequest& request) {
     dialog.setOption(QFileDialog::ReadOnly, !request.AllowNewFolder);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return WithSlash(dialog.selectedFiles().constFirst());
+    // An empty choice stays empty rather than becoming the root folder.
+    const QString chosen = dialog.selectedFiles().constFirst();
+    return chosen.isEmpty() ? chosen : WithTrailingSlash(chosen);
 }
 
 std::optional<QColor> TQtPrompts::PickColour(const QColor& initial) {

@@ -1,6 +1,7 @@
 #include "AddFolderForm.h"
 
 #include "DesktopFolder.h"
+#include "FileAccess.h"
 
 #include <QDir>
 #include <QEvent>
@@ -38,10 +39,7 @@ QString PickerStartFolder(const QString& path) {
 }
 
 QString FolderWithSlash(const QString& folder) {
-    QString result = WithoutSlash(folder);
-    if (!result.endsWith(QLatin1Char('/')))
-        result += QLatin1Char('/');
-    return result;
+    return WithTrailingSlash(WithoutSlash(folder));
 }
 
 std::optional<QString> NewFolderPath(const QString& parent, const QString& name) {
