@@ -4,141 +4,35 @@
 //
 //   zv_makeicons <output folder>
 
+#include "Art.h"
 #include "DropShadow.h"
 
-#include <QDir>
-#include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygonF>
 #include <QRadialGradient>
 
+#include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <functional>
-#include <vector>
+#include <iterator>
 
 namespace {
 
 constexpr int IconCount = 17;
 
-// Colours of the set: one outline, one light source from the top left.
-const QColor Ink(52, 63, 77);
 const QColor White(255, 255, 255);
 
-struct TPalette {
-    QColor Light;
-    QColor Dark;
-    QColor Edge;
-};
 const TPalette Green{{128, 220, 104}, {40, 150, 36}, {28, 100, 24}};
 const TPalette Red{{255, 118, 98}, {206, 38, 28}, {134, 20, 14}};
 const TPalette Blue{{110, 182, 250}, {28, 98, 200}, {18, 62, 128}};
 const TPalette Gold{{255, 222, 120}, {238, 166, 44}, {160, 104, 22}};
 const TPalette Steel{{220, 228, 236}, {126, 142, 160}, {62, 74, 88}};
-const TPalette Paper{{255, 255, 255}, {226, 233, 240}, {96, 108, 122}};
 
-// Draws in a 32-unit square scaled to the icon's size; `Small` asks for fewer details and
-// lines that stay one whole pixel wide.
-class TArt {
-public:
-    TArt(QPainter& painter, int size)
-        : P(painter)
-        , U(size / 32.0)
-        , Small(size < 24) {}
-
-    QPainter& P;
-    const double U;
-    const bool Small;
-
-    QPointF Pt(double x, double y) const { return {x * U, y * U}; }
-    // A rectangle whose edges fall on pixel centres, so a one-pixel outline stays crisp.
-    QRectF Box(double x, double y, double w, double h) const {
-        const double l = std::round(x * U) + 0.5;
-        const double t = std::round(y * U) + 0.5;
-        const double r = std::round((x + w) * U) - 0.5;
-        const double b = std::round((y + h) * U) - 0.5;
-        return {QPointF(l, t), QPointF(r, b)};
-    }
-    QRectF Area(double x, double y, double w, double h) const {
-        return {x * U, y * U, w * U, h * U};
-    }
-    QPen Line(const QColor& colour, double pixels = 1.0) const {
-        QPen pen(colour, pixels);
-        pen.setJoinStyle(Qt::RoundJoin);
-        pen.setCapStyle(Qt::RoundCap);
-        return pen;
-    }
-    QLinearGradient Shade(const TPalette& palette, const QRectF& over) const {
-        QLinearGradient g(over.topLeft(), over.bottomRight());
-        g.setColorAt(0, palette.Light);
-        g.setColorAt(1, palette.Dark);
-        return g;
-    }
-    QLinearGradient Vertical(const QColor& top, const QColor& bottom, const QRectF& over) const {
-        QLinearGradient g(over.topLeft(), over.bottomLeft());
-        g.setColorAt(0, top);
-        g.setColorAt(1, bottom);
-        return g;
-    }
-    QPainterPath Scaled(const QPainterPath& path) const {
-        QTransform t;
-        t.scale(U, U);
-        return t.map(path);
-    }
-};
-
-// A framed photograph: white card, sky, sun and two hills.
+// The icons' photograph: a narrower mount and a larger sun than the list's picture.
 void Photo(TArt& a, double x, double y, double w, double h) {
-    QPainter& p = a.P;
-    const QRectF card = a.Box(x, y, w, h);
-    p.setPen(a.Line(Ink));
-    p.setBrush(a.Vertical(Paper.Light, Paper.Dark, card));
-    p.drawRoundedRect(card, 1.0, 1.0);
-
-    const double inset = a.Small ? 2.0 : 2.5;
-    const QRectF scene =
-        a.Box(x + inset, y + inset, w - 2 * inset, h - 2 * inset).adjusted(-0.5, -0.5, 0.5, 0.5);
-    p.save();
-    p.setClipRect(scene);
-    p.setPen(Qt::NoPen);
-    p.fillRect(scene, a.Vertical(QColor(86, 170, 240), QColor(196, 232, 255), scene));
-    // Sun.
-    const QPointF sun(scene.left() + scene.width() * 0.72, scene.top() + scene.height() * 0.3);
-    const double sunRadius = std::max(1.2, scene.height() * 0.17);
-    QRadialGradient glow(sun, sunRadius);
-    glow.setColorAt(0, QColor(255, 250, 200));
-    glow.setColorAt(1, QColor(255, 206, 60));
-    p.setBrush(glow);
-    p.drawEllipse(sun, sunRadius, sunRadius);
-    // Hills: a pale one behind, a deep one in front.
-    QPainterPath back;
-    back.moveTo(scene.left(), scene.bottom() - scene.height() * 0.35);
-    back.cubicTo(scene.left() + scene.width() * 0.3, scene.top() + scene.height() * 0.35,
-                 scene.left() + scene.width() * 0.55, scene.top() + scene.height() * 0.45,
-                 scene.right(), scene.bottom() - scene.height() * 0.45);
-    back.lineTo(scene.bottomRight() + QPointF(1, 1));
-    back.lineTo(scene.bottomLeft() + QPointF(-1, 1));
-    back.closeSubpath();
-    p.setBrush(a.Vertical(QColor(150, 214, 112), QColor(96, 176, 72), scene));
-    p.drawPath(back);
-    QPainterPath front;
-    front.moveTo(scene.left(), scene.bottom() - scene.height() * 0.12);
-    front.cubicTo(scene.left() + scene.width() * 0.45, scene.top() + scene.height() * 0.62,
-                  scene.left() + scene.width() * 0.7, scene.top() + scene.height() * 0.7,
-                  scene.right(), scene.bottom() - scene.height() * 0.3);
-    front.lineTo(scene.bottomRight() + QPointF(1, 1));
-    front.lineTo(scene.bottomLeft() + QPointF(-1, 1));
-    front.closeSubpath();
-    p.setBrush(a.Vertical(QColor(78, 168, 58), QColor(34, 112, 36), scene));
-    p.drawPath(front);
-    p.restore();
-    if (!a.Small) {
-        p.setPen(a.Line(QColor(0, 0, 0, 70)));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(scene.adjusted(0.5, 0.5, -0.5, -0.5));
-    }
+    FramedPicture(a, x, y, w, h, {.Corner = 1.0, .Inset = 2.5, .SunAcross = 0.72, .SunSize = 0.17});
 }
 
 enum class TGlyph { Plus, Minus, Cross, Play };
@@ -257,18 +151,16 @@ void ClearAll(TArt& a) {
 
 void Gear(TArt& a, double cx, double cy, double outer, double inner, double hole, int teeth) {
     QPainter& p = a.P;
-    QPainterPath gear;
+    QPolygonF teethOutline;
     const int steps = teeth * 4;
     for (int i = 0; i <= steps; ++i) {
         const double angle = 2 * M_PI * i / steps - M_PI / 2;
         const int phase = i % 4;
         const double r = (phase == 1 || phase == 2) ? outer : inner;
-        const QPointF pt = a.Pt(cx + r * std::cos(angle), cy + r * std::sin(angle));
-        if (i == 0)
-            gear.moveTo(pt);
-        else
-            gear.lineTo(pt);
+        teethOutline << a.Pt(cx + r * std::cos(angle), cy + r * std::sin(angle));
     }
+    QPainterPath gear;
+    gear.addPolygon(teethOutline);
     gear.closeSubpath();
     QPainterPath centre;
     centre.addEllipse(a.Pt(cx, cy), hole * a.U, hole * a.U);
@@ -364,7 +256,7 @@ void Preview(TArt& a) {
         Photo(a, 2, 3, 22, 18);
     else
         Photo(a, 1, 1, 22, 18);
-    Magnifier(a, a.Small ? 19 : 19, a.Small ? 18 : 18, a.Small ? 7.5 : 7);
+    Magnifier(a, 19, 18, a.Small ? 7.5 : 7);
 }
 
 void Paste(TArt& a) {
@@ -469,15 +361,13 @@ void Scanner(TArt& a) {
 
 void Stop(TArt& a) {
     QPainter& p = a.P;
-    QPainterPath octagon;
+    QPolygonF corners;
     for (int i = 0; i < 8; ++i) {
         const double angle = M_PI / 8 + i * M_PI / 4;
-        const QPointF pt = a.Pt(16 + 14.5 * std::cos(angle), 16 + 14.5 * std::sin(angle));
-        if (i == 0)
-            octagon.moveTo(pt);
-        else
-            octagon.lineTo(pt);
+        corners << a.Pt(16 + 14.5 * std::cos(angle), 16 + 14.5 * std::sin(angle));
     }
+    QPainterPath octagon;
+    octagon.addPolygon(corners);
     octagon.closeSubpath();
     QRadialGradient fill(a.Pt(11, 9), 22 * a.U);
     fill.setColorAt(0, Red.Light);
@@ -501,16 +391,14 @@ void Stop(TArt& a) {
 }
 
 void Star(TArt& a, double cx, double cy, double r) {
-    QPainterPath star;
+    QPolygonF points;
     for (int i = 0; i < 8; ++i) {
         const double angle = -M_PI / 2 + i * M_PI / 4;
         const double radius = (i % 2 == 0) ? r : r * 0.32;
-        const QPointF pt = a.Pt(cx + radius * std::cos(angle), cy + radius * std::sin(angle));
-        if (i == 0)
-            star.moveTo(pt);
-        else
-            star.lineTo(pt);
+        points << a.Pt(cx + radius * std::cos(angle), cy + radius * std::sin(angle));
     }
+    QPainterPath star;
+    star.addPolygon(points);
     star.closeSubpath();
     a.P.setPen(a.Line(QColor(196, 128, 10), a.Small ? 0.8 : 1.0));
     a.P.setBrush(QColor(255, 214, 60));
@@ -615,16 +503,8 @@ void ScreenSaver(TArt& a) {
     p.setPen(Qt::NoPen);
     const QRectF s = screen.adjusted(-0.5, -0.5, 0.5, 0.5);
     p.fillRect(s, a.Vertical(QColor(40, 90, 190), QColor(150, 200, 255), s));
-    QPainterPath hill;
-    hill.moveTo(s.left(), s.bottom() - s.height() * 0.25);
-    hill.cubicTo(s.left() + s.width() * 0.35, s.top() + s.height() * 0.45,
-                 s.left() + s.width() * 0.6, s.top() + s.height() * 0.55, s.right(),
-                 s.bottom() - s.height() * 0.4);
-    hill.lineTo(s.bottomRight() + QPointF(1, 1));
-    hill.lineTo(s.bottomLeft() + QPointF(-1, 1));
-    hill.closeSubpath();
     p.setBrush(a.Vertical(QColor(90, 180, 70), QColor(30, 110, 40), s));
-    p.drawPath(hill);
+    p.drawPath(Hill(s, 0.25, 0.35, 0.45, 0.6, 0.55, 0.4));
     // A crescent moon and stars: a screen at rest.
     const QPointF moon(s.left() + s.width() * 0.75, s.top() + s.height() * 0.3);
     const double mr = s.height() * 0.2;
@@ -648,31 +528,27 @@ void ScreenSaver(TArt& a) {
     p.restore();
 }
 
-using TDraw = std::function<void(TArt&)>;
-
 // In the order of the action table's icon column.
-const std::vector<TDraw>& Drawings() {
-    static const std::vector<TDraw> drawings = {
-        AddFile,     // 0 Add file
-        AddFolder,   // 1 Add folder
-        ClearAll,    // 2 Clear all
-        Options,     // 3 Options
-        Process,     // 4 Process
-        About,       // 5 About
-        Help,        // 6 Help
-        Preview,     // 7 Preview
-        Paste,       // 8 Paste
-        Email,       // 9 Process & Email
-        Remove,      // 10 Remove
-        Scanner,     // 11 Add Twain
-        Stop,        // 12 Stop
-        Wizard,      // 13 Wizard
-        RotateLeft,  // 14 Rotate left
-        RotateRight, // 15 Rotate right
-        ScreenSaver, // 16 Screen Saver
-    };
-    return drawings;
-}
+const TDraw Drawings[] = {
+    AddFile,     // 0 Add file
+    AddFolder,   // 1 Add folder
+    ClearAll,    // 2 Clear all
+    Options,     // 3 Options
+    Process,     // 4 Process
+    About,       // 5 About
+    Help,        // 6 Help
+    Preview,     // 7 Preview
+    Paste,       // 8 Paste
+    Email,       // 9 Process & Email
+    Remove,      // 10 Remove
+    Scanner,     // 11 Add Twain
+    Stop,        // 12 Stop
+    Wizard,      // 13 Wizard
+    RotateLeft,  // 14 Rotate left
+    RotateRight, // 15 Rotate right
+    ScreenSaver, // 16 Screen Saver
+};
+static_assert(std::size(Drawings) == IconCount);
 
 // A soft shadow cast down and to the right from the icon's own shape.
 QImage WithShadow(const QImage& icon, int size) {
@@ -695,14 +571,7 @@ QImage Strip(int size, bool trueColour) {
     strip.fill(Qt::transparent);
     QPainter out(&strip);
     for (int i = 0; i < IconCount; ++i) {
-        QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
-        icon.fill(Qt::transparent);
-        {
-            QPainter p(&icon);
-            p.setRenderHint(QPainter::Antialiasing);
-            TArt art(p, size);
-            Drawings()[i](art);
-        }
+        const QImage icon = Drawn(Drawings[i], size);
         const QImage finished = trueColour ? WithShadow(icon, size) : HardEdged(icon);
         out.drawImage(i * size, 0, finished);
     }
@@ -712,28 +581,9 @@ QImage Strip(int size, bool trueColour) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QGuiApplication app(argc, argv);
-    const QStringList args = QGuiApplication::arguments();
-    if (args.size() != 2) {
-        std::fprintf(stderr, "usage: zv_makeicons <output folder>\n");
-        return 2;
-    }
-    const QDir folder(args[1]);
-    struct TFile {
-        const char* Name;
-        int Size;
-        bool TrueColour;
-    };
-    const TFile files[] = {{"xpzvicons32.png", 32, true},
-                           {"xpzvicons16.png", 16, true},
-                           {"zvicons32.png", 32, false},
-                           {"zvicons16.png", 16, false}};
-    for (const TFile& file : files) {
-        const QString path = folder.filePath(QString::fromLatin1(file.Name));
-        if (!Strip(file.Size, file.TrueColour).save(path)) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-            return 1;
-        }
-    }
-    return 0;
+    return WriteOutputs(argc, argv, "zv_makeicons",
+                        {{"xpzvicons32.png", [] { return Strip(32, true); }},
+                         {"xpzvicons16.png", [] { return Strip(16, true); }},
+                         {"zvicons32.png", [] { return Strip(32, false); }},
+                         {"zvicons16.png", [] { return Strip(16, false); }}});
 }
