@@ -118,7 +118,7 @@ TAddFolderForm::TAddFolderForm(TPrompts& prompts, QWidget* parent)
           static_cast<QObject*>(FFolderTree->horizontalScrollBar())})
         part->installEventFilter(this);
     connect(FNewFolderB, &QPushButton::clicked, this, &TAddFolderForm::NewFolderBClick);
-    connect(FOKButton, &QPushButton::clicked, this, &TAddFolderForm::OKButtonClick);
+    connect(FOKButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(FCancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     setFixedSize(ClientSize);
@@ -204,11 +204,6 @@ void TAddFolderForm::NewFolderBClick() {
         return;
     }
     SelectIndex(created);
-}
-
-void TAddFolderForm::OKButtonClick() {
-    FAccepted = true;
-    accept();
 }
 
 bool PickFolder(TPrompts& prompts, QString& path, const QString& caption, bool offerNewFolder,

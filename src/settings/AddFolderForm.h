@@ -42,7 +42,7 @@ public:
 
     // The selected folder without a trailing "/"; empty when nothing is selected.
     QString SelectedFolder() const;
-    bool Accepted() const { return FAccepted; }
+    bool Accepted() const { return result() == QDialog::Accepted; }
 
     void NewFolderBClick();
 
@@ -53,7 +53,6 @@ protected:
 private:
     void FollowSelection();
     void FolderTreeChange();
-    void OKButtonClick();
     void SelectIndex(const QModelIndex& index);
 
     TPrompts& FPrompts;
@@ -65,7 +64,6 @@ private:
     QPushButton* FCancelButton;
     QTimer* FFollowTimer;
     bool FFollowSelection = true;
-    bool FAccepted = false;
 };
 
 // Shows the folder chooser with the caption; opens at the path when it is an existing folder.

@@ -21,27 +21,6 @@ constexpr int HorizontalSliderTop = 48;
 constexpr int VerticalSliderLeft = 4;
 constexpr QSize DesignedClientSize{772, 536};
 
-// The centre of the slider's thumb at a position, along its length, in its own coordinates.
-int ThumbCentre(const QSlider* slider, int value) {
-    QStyleOptionSlider option;
-    option.initFrom(slider);
-    option.orientation = slider->orientation();
-    option.minimum = slider->minimum();
-    option.maximum = slider->maximum();
-    option.sliderPosition = value;
-    option.sliderValue = value;
-    option.singleStep = slider->singleStep();
-    option.pageStep = slider->pageStep();
-    option.tickPosition = slider->tickPosition();
-    option.tickInterval = slider->tickInterval();
-    option.upsideDown = slider->orientation() == Qt::Horizontal ? slider->invertedAppearance()
-                                                                : !slider->invertedAppearance();
-    option.subControls = QStyle::SC_SliderHandle;
-    const QRect thumb = slider->style()->subControlRect(QStyle::CC_Slider, &option,
-                                                        QStyle::SC_SliderHandle, slider);
-    return slider->orientation() == Qt::Horizontal ? thumb.center().x() : thumb.center().y();
-}
-
 QSlider* MakeSlider(Qt::Orientation orientation, int maximum, QWidget* parent) {
     auto* slider = new QSlider(orientation, parent);
     slider->setRange(0, maximum);
@@ -66,10 +45,47 @@ QSpinBox* MakeSpin(QWidget* parent) {
     return spin;
 }
 
+// Makes one position one pixel and puts the thumb at 0 on the rectangle's edge, whatever the
+// style draws the thumb like; `across` is where the slider stands on the other axis.
+void PlaceSlider(QSlider* slider, int range, int across, int edge) {
+    const bool horizontal = slider->orientation() == Qt::Horizontal;
+    const int thickness = horizontal ? slider->sizeHint().height() : slider->sizeHint().width();
+    const auto setLength = [&](int length) {
+        slider->setGeometry(horizontal ? QRect(0, across, length, thickness)
+                                       : QRect(across, 0, thickness, length));
+    };
+    const int trial = range + 40;
+    setLength(trial);
+    const int zero = SliderThumbCentre(slider, 0);
+    setLength(SliderLengthFor(range, trial, SliderThumbCentre(slider, range) - zero));
+    const int start = SliderStartFor(edge, SliderThumbCentre(slider, 0));
+    slider->move(horizontal ? QPoint(start, across) : QPoint(across, start));
+}
+
 } // namespace
 
 QSize SizerRectangleSize(int width, int height) {
     return {std::clamp(width, 0, SizerSpinMax), std::clamp(height, 0, SizerSpinMax)};
+}
+
+int SliderThumbCentre(const QSlider* slider, int value) {
+    QStyleOptionSlider option;
+    option.initFrom(slider);
+    option.orientation = slider->orientation();
+    option.minimum = slider->minimum();
+    option.maximum = slider->maximum();
+    option.sliderPosition = value;
+    option.sliderValue = value;
+    option.singleStep = slider->singleStep();
+    option.pageStep = slider->pageStep();
+    option.tickPosition = slider->tickPosition();
+    option.tickInterval = slider->tickInterval();
+    option.upsideDown = slider->orientation() == Qt::Horizontal ? slider->invertedAppearance()
+                                                                : !slider->invertedAppearance();
+    option.subControls = QStyle::SC_SliderHandle;
+    const QRect thumb = slider->style()->subControlRect(QStyle::CC_Slider, &option,
+                                                        QStyle::SC_SliderHandle, slider);
+    return slider->orientation() == Qt::Horizontal ? thumb.center().x() : thumb.center().y();
 }
 
 int SliderStartFor(int rectangleEdge, int thumbCentreAtZero) {
@@ -125,25 +141,21 @@ TVisualSizerForm::TVisualSizerForm(QWidget* parent)
     FWidthTB->setObjectName(QStringLiteral("WidthTB"));
     FHeightTB = MakeSlider(Qt::Vertical, SizerVerticalMax, this);
     FHeightTB->setObjectName(QStringLiteral("HeightTB"));
-    PlaceSliders();
+    PlaceSlider(FWidthTB, SizerHorizontalMax, HorizontalSliderTop, SizeRectangleOrigin.x());
+    PlaceSlider(FHeightTB, SizerVerticalMax, VerticalSliderLeft, SizeRectangleOrigin.y());
 
-    connect(FWidthTB, &QSlider::valueChanged, this, [this](int value) {
-        if (!FUpdating)
-            SetWidth(value);
-    });
-    connect(FHeightTB, &QSlider::valueChanged, this, [this](int value) {
-        if (!FUpdating)
-            SetHeight(value);
-    });
-    connect(FWidthSE, &QSpinBox::valueChanged, this, [this](int value) {
-        if (!FUpdating)
-            SetWidth(value);
-    });
-    connect(FHeightSE, &QSpinBox::valueChanged, this, [this](int value) {
-        if (!FUpdating)
-            SetHeight(value);
-    });
-    connect(FOKButton, &QPushButton::clicked, this, &TVisualSizerForm::OKButtonClick);
+    // A user's change moves the other control of the side; the form's own changes do not echo.
+    const auto follow = [this](void (TVisualSizerForm::*set)(int)) {
+        return [this, set](int value) {
+            if (!FUpdating)
+                (this->*set)(value);
+        };
+    };
+    connect(FWidthTB, &QSlider::valueChanged, this, follow(&TVisualSizerForm::SetWidth));
+    connect(FHeightTB, &QSlider::valueChanged, this, follow(&TVisualSizerForm::SetHeight));
+    connect(FWidthSE, &QSpinBox::valueChanged, this, follow(&TVisualSizerForm::SetWidth));
+    connect(FHeightSE, &QSpinBox::valueChanged, this, follow(&TVisualSizerForm::SetHeight));
+    connect(FOKButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(FCancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     resize(DesignedClientSize);
@@ -151,35 +163,10 @@ TVisualSizerForm::TVisualSizerForm(QWidget* parent)
         move(screen->availableGeometry().center() - rect().center());
 }
 
-void TVisualSizerForm::PlaceSliders() {
-    // The thumbs must stand on the rectangle's edges whatever the style draws them like.
-    const int width = FWidthTB->sizeHint().height();
-    int trial = SizerHorizontalMax + 40;
-    FWidthTB->setGeometry(0, HorizontalSliderTop, trial, width);
-    int zero = ThumbCentre(FWidthTB, 0);
-    int length = SliderLengthFor(SizerHorizontalMax, trial,
-                                 ThumbCentre(FWidthTB, SizerHorizontalMax) - zero);
-    FWidthTB->setGeometry(0, HorizontalSliderTop, length, width);
-    zero = ThumbCentre(FWidthTB, 0);
-    FWidthTB->move(SliderStartFor(SizeRectangleOrigin.x(), zero), HorizontalSliderTop);
-
-    const int height = FHeightTB->sizeHint().width();
-    trial = SizerVerticalMax + 40;
-    FHeightTB->setGeometry(VerticalSliderLeft, 0, height, trial);
-    zero = ThumbCentre(FHeightTB, 0);
-    length =
-        SliderLengthFor(SizerVerticalMax, trial, ThumbCentre(FHeightTB, SizerVerticalMax) - zero);
-    FHeightTB->setGeometry(VerticalSliderLeft, 0, height, length);
-    zero = ThumbCentre(FHeightTB, 0);
-    FHeightTB->move(VerticalSliderLeft, SliderStartFor(SizeRectangleOrigin.y(), zero));
-}
-
 bool TVisualSizerForm::ShowSizeTool(int& width, int& height) {
     SetWidth(width);
     SetHeight(height);
-    FAccepted = false;
-    exec();
-    if (!FAccepted)
+    if (exec() != QDialog::Accepted)
         return false;
     width = FWidthSE->value();
     height = FHeightSE->value();
@@ -187,26 +174,21 @@ bool TVisualSizerForm::ShowSizeTool(int& width, int& height) {
 }
 
 void TVisualSizerForm::SetWidth(int width) {
-    FUpdating = true;
-    FWidthTB->setValue(width);
-    FWidthSE->setValue(width);
     FRectangle.setWidth(SizerRectangleSize(width, 0).width());
-    FUpdating = false;
-    update();
+    ShowValue(FWidthTB, FWidthSE, width);
 }
 
 void TVisualSizerForm::SetHeight(int height) {
-    FUpdating = true;
-    FHeightTB->setValue(height);
-    FHeightSE->setValue(height);
     FRectangle.setHeight(SizerRectangleSize(0, height).height());
-    FUpdating = false;
-    update();
+    ShowValue(FHeightTB, FHeightSE, height);
 }
 
-void TVisualSizerForm::OKButtonClick() {
-    FAccepted = true;
-    accept();
+void TVisualSizerForm::ShowValue(QSlider* slider, QSpinBox* spin, int value) {
+    FUpdating = true;
+    slider->setValue(value);
+    spin->setValue(value);
+    FUpdating = false;
+    update();
 }
 
 void TVisualSizerForm::paintEvent(QPaintEvent* event) {

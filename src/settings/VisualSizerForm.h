@@ -34,6 +34,8 @@ int SliderStartFor(int rectangleEdge, int thumbCentreAtZero);
 // The slider length that makes one position one pixel, given a trial length and the
 // distance the thumb's centre travelled over the whole range at that length.
 int SliderLengthFor(int range, int trialLength, int trialTravel);
+// The centre of the slider's thumb at a position, along its length, in its own coordinates.
+int SliderThumbCentre(const QSlider* slider, int value);
 
 // The process's one size tool, "Visual Resizer": a rectangle drawn at the chosen size, whose
 // right and bottom edges follow two sliders and two spin edits. Closing only hides it.
@@ -50,15 +52,15 @@ public:
     void SetHeight(int height);
 
     QRect SizeRectangle() const { return {SizeRectangleOrigin, FRectangle}; }
-    bool Accepted() const { return FAccepted; }
+    bool Accepted() const { return result() == QDialog::Accepted; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void PlaceSliders();
-    void OKButtonClick();
+    // Moves the side's slider and spin edit to the value without either echoing it back.
+    void ShowValue(QSlider* slider, QSpinBox* spin, int value);
 
     QWidget* FTopPanel;
     QSpinBox* FWidthSE;
@@ -69,5 +71,4 @@ private:
     QSlider* FHeightTB;
     QSize FRectangle;
     bool FUpdating = false;
-    bool FAccepted = false;
 };

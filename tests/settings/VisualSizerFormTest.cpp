@@ -4,8 +4,6 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
-#include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTest>
 #include <QTimer>
 
@@ -51,21 +49,8 @@ void TypeInto(QSpinBox* spin, const QString& text) {
 
 // Where the style draws the centre of the thumb at the position, in the window's coordinates.
 int ThumbCentreInWindow(const QSlider* slider, int value) {
-    QStyleOptionSlider option;
-    option.initFrom(slider);
-    option.orientation = slider->orientation();
-    option.minimum = slider->minimum();
-    option.maximum = slider->maximum();
-    option.sliderPosition = value;
-    option.sliderValue = value;
-    option.tickPosition = slider->tickPosition();
-    option.tickInterval = slider->tickInterval();
-    option.upsideDown = slider->orientation() == Qt::Horizontal ? slider->invertedAppearance()
-                                                                : !slider->invertedAppearance();
-    const QRect thumb = slider->style()->subControlRect(QStyle::CC_Slider, &option,
-                                                        QStyle::SC_SliderHandle, slider);
-    const QPoint centre = slider->mapToParent(thumb.center());
-    return slider->orientation() == Qt::Horizontal ? centre.x() : centre.y();
+    const int start = slider->orientation() == Qt::Horizontal ? slider->x() : slider->y();
+    return start + SliderThumbCentre(slider, value);
 }
 
 TEST(VisualSizerForm, WindowAsDesigned) {
