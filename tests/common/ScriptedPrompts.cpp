@@ -55,6 +55,14 @@ void TScriptedPrompts::AnswerText(const std::optional<QString>& text) {
     FAnswers.push_back({TPromptCall::QueryText, text});
 }
 
+std::vector<TPromptCall> TScriptedPrompts::CallsOf(TPromptCall::TKind kind) const {
+    std::vector<TPromptCall> calls;
+    for (const TPromptCall& call : FCalls)
+        if (call.Kind == kind)
+            calls.push_back(call);
+    return calls;
+}
+
 std::optional<TScriptedPrompts::TAnswer> TScriptedPrompts::Next(TPromptCall::TKind kind,
                                                                 const QString& what) {
     if (FAnswers.empty() || FAnswers.front().Kind != kind) {
@@ -64,6 +72,14 @@ std::optional<TScriptedPrompts::TAnswer> TScriptedPrompts::Next(TPromptCall::TKi
     TAnswer answer = FAnswers.front().Answer;
     FAnswers.pop_front();
     return answer;
+}
+
+template <typename TResult>
+TResult TScriptedPrompts::Ask(const TPromptCall& call, const QString& what) {
+    FCalls << call;
+    const std::optional<TAnswer> answer = Next(call.Kind, what);
+    // An empty list or no value is what each dialog gives when cancelled.
+    return answer ? std::get<TResult>(*answer) : TResult();
 }
 
 TPromptButton TScriptedPrompts::Message(const TMessageRequest& request) {
@@ -81,48 +97,28 @@ TPromptButton TScriptedPrompts::Message(const TMessageRequest& request) {
 }
 
 QStringList TScriptedPrompts::OpenFiles(const TOpenFileRequest& request) {
-    TPromptCall call;
-    call.Kind = TPromptCall::OpenFiles;
-    call.OpenRequest = request;
-    FCalls << call;
-    const auto answer = Next(TPromptCall::OpenFiles, request.Title);
-    return answer ? std::get<QStringList>(*answer) : QStringList();
+    return Ask<QStringList>({.Kind = TPromptCall::OpenFiles, .OpenRequest = request},
+                            request.Title);
 }
 
 std::optional<QString> TScriptedPrompts::PickFolder(const TFolderRequest& request) {
-    TPromptCall call;
-    call.Kind = TPromptCall::PickFolder;
-    call.FolderRequest = request;
-    FCalls << call;
-    const auto answer = Next(TPromptCall::PickFolder, request.Caption);
-    return answer ? std::get<std::optional<QString>>(*answer) : std::nullopt;
+    return Ask<std::optional<QString>>({.Kind = TPromptCall::PickFolder, .FolderRequest = request},
+                                       request.Caption);
 }
 
 std::optional<QColor> TScriptedPrompts::PickColour(const QColor& initial) {
-    TPromptCall call;
-    call.Kind = TPromptCall::PickColour;
-    call.InitialColour = initial;
-    FCalls << call;
-    const auto answer = Next(TPromptCall::PickColour, initial.name());
-    return answer ? std::get<std::optional<QColor>>(*answer) : std::nullopt;
+    return Ask<std::optional<QColor>>({.Kind = TPromptCall::PickColour, .InitialColour = initial},
+                                      initial.name());
 }
 
 std::optional<TFontDialogChoice> TScriptedPrompts::PickFont(const TFontDialogChoice& initial) {
-    TPromptCall call;
-    call.Kind = TPromptCall::PickFont;
-    call.InitialFont = initial;
-    FCalls << call;
-    const auto answer = Next(TPromptCall::PickFont, initial.Font.family());
-    return answer ? std::get<std::optional<TFontDialogChoice>>(*answer) : std::nullopt;
+    return Ask<std::optional<TFontDialogChoice>>(
+        {.Kind = TPromptCall::PickFont, .InitialFont = initial}, initial.Font.family());
 }
 
 std::optional<QString> TScriptedPrompts::QueryText(const TTextQuery& query) {
-    TPromptCall call;
-    call.Kind = TPromptCall::QueryText;
-    call.Query = query;
-    FCalls << call;
-    const auto answer = Next(TPromptCall::QueryText, query.Prompt);
-    return answer ? std::get<std::optional<QString>>(*answer) : std::nullopt;
+    return Ask<std::optional<QString>>({.Kind = TPromptCall::QueryText, .Query = query},
+                                       query.Prompt);
 }
 
 } // namespace ZVTest

@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <variant>
+#include <vector>
 
 namespace ZVTest {
 
@@ -13,12 +14,12 @@ namespace ZVTest {
 struct TPromptCall {
     enum TKind { Message, OpenFiles, PickFolder, PickColour, PickFont, QueryText };
     TKind Kind = Message;
-    TMessageRequest MessageRequest;
-    TOpenFileRequest OpenRequest;
-    TFolderRequest FolderRequest;
-    QColor InitialColour;
-    TFontDialogChoice InitialFont;
-    TTextQuery Query;
+    TMessageRequest MessageRequest{};
+    TOpenFileRequest OpenRequest{};
+    TFolderRequest FolderRequest{};
+    QColor InitialColour{};
+    TFontDialogChoice InitialFont{};
+    TTextQuery Query{};
 };
 
 // Answers prompts from a script, in order, and records every call. A prompt without a
@@ -36,9 +37,9 @@ public:
     void AnswerText(const std::optional<QString>& text);
 
     const QList<TPromptCall>& Calls() const { return FCalls; }
+    // The calls of one kind, in order.
+    std::vector<TPromptCall> CallsOf(TPromptCall::TKind kind) const;
     int PendingAnswers() const { return static_cast<int>(FAnswers.size()); }
-    // Forgets the unused answers (for a test that means to leave them).
-    void DropAnswers() { FAnswers.clear(); }
 
     TPromptButton Message(const TMessageRequest& request) override;
     QStringList OpenFiles(const TOpenFileRequest& request) override;
@@ -56,6 +57,8 @@ private:
     };
     // The next answer when it is of the kind asked for; fails the test otherwise.
     std::optional<TAnswer> Next(TPromptCall::TKind kind, const QString& what);
+    // Records the call and gives the next answer of its kind; without one, the cancel result.
+    template <typename TResult> TResult Ask(const TPromptCall& call, const QString& what);
 
     std::deque<TScripted> FAnswers;
     QList<TPromptCall> FCalls;

@@ -66,6 +66,12 @@ QString TSandBox::WriteText(const QString& relative, const QByteArray& content) 
     return path;
 }
 
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
+}
+
 QImage MakeImage(int width, int height, const QColor& colour) {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(colour);

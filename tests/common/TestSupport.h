@@ -41,6 +41,9 @@ private:
     QTemporaryDir FDir;
 };
 
+// The whole content of a file; a file that cannot be opened fails the test and reads as empty.
+QByteArray ReadAll(const QString& path);
+
 // A solid-colour image with a small gradient so that encoders have something to keep.
 QImage MakeImage(int width, int height, const QColor& colour = QColor(40, 120, 200));
 

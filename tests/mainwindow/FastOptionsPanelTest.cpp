@@ -31,15 +31,6 @@ using namespace ZVTest;
 
 namespace {
 
-// The prompts of one kind that the panel asked for, in order.
-std::vector<TPromptCall> CallsOf(const TScriptedPrompts& prompts, TPromptCall::TKind kind) {
-    std::vector<TPromptCall> calls;
-    for (const TPromptCall& call : prompts.Calls())
-        if (call.Kind == kind)
-            calls.push_back(call);
-    return calls;
-}
-
 // Stands in for the size tool window.
 class TScriptedSizeTool : public TSizeTool {
 public:
@@ -530,7 +521,7 @@ TEST_F(FastOptionsPanel, SampleFollowsWidthAndColour) {
     // The colour dialog opens at the sample's colour; Cancel keeps it.
     Prompts.AnswerColour(std::nullopt);
     Control<QPushButton>("BorderColorB")->click();
-    const std::vector<TPromptCall> asked = CallsOf(Prompts, TPromptCall::PickColour);
+    const std::vector<TPromptCall> asked = Prompts.CallsOf(TPromptCall::PickColour);
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].InitialColour, ToQColor(0x00336699));
     EXPECT_EQ(sample->PenColour(), 0x00336699u);
@@ -560,7 +551,7 @@ TEST_F(FastOptionsPanel, FolderButtonOpensAtTheRecordsFolder) {
     button->click();
     EXPECT_EQ(folder->text(), QStringLiteral("/srv/third/"));
 
-    const std::vector<TPromptCall> asked = CallsOf(Prompts, TPromptCall::PickFolder);
+    const std::vector<TPromptCall> asked = Prompts.CallsOf(TPromptCall::PickFolder);
     ASSERT_EQ(asked.size(), 3u);
     for (const TPromptCall& call : asked) {
         EXPECT_EQ(call.FolderRequest.Caption, QStringLiteral("Select Output Folder"));
@@ -610,7 +601,7 @@ TEST_F(FastOptionsPanel, WatermarkFileButtonTakesTheChosenFile) {
     Control<QPushButton>("WatermarkFileB")->click();
     EXPECT_EQ(file->text(), logo);
 
-    const std::vector<TPromptCall> asked = CallsOf(Prompts, TPromptCall::OpenFiles);
+    const std::vector<TPromptCall> asked = Prompts.CallsOf(TPromptCall::OpenFiles);
     ASSERT_EQ(asked.size(), 2u);
     const TOpenFileRequest& request = asked.back().OpenRequest;
     EXPECT_EQ(request.Title, QStringLiteral("Watermark image"));
@@ -628,7 +619,7 @@ TEST_F(FastOptionsPanel, FontDialogChangesTheTextBoxAtOnceAndTheKeysAtCollect) {
     auto* button = Control<QPushButton>("AnnotationFontB");
     Prompts.AnswerFont(std::nullopt);
     button->click();
-    const std::vector<TPromptCall> asked = CallsOf(Prompts, TPromptCall::PickFont);
+    const std::vector<TPromptCall> asked = Prompts.CallsOf(TPromptCall::PickFont);
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].InitialFont.Font.family(), QStringLiteral("Liberation Serif"));
     EXPECT_EQ(asked[0].InitialFont.Font.pointSize(), 21);

@@ -21,14 +21,6 @@ using namespace ZVTest;
 
 namespace {
 
-std::vector<TPromptCall> CallsOf(const TScriptedPrompts& prompts, TPromptCall::TKind kind) {
-    std::vector<TPromptCall> calls;
-    for (const TPromptCall& call : prompts.Calls())
-        if (call.Kind == kind)
-            calls.push_back(call);
-    return calls;
-}
-
 struct TControls {
     explicit TControls(QWidget* form)
         : Tree(form->findChild<QTreeView*>(QStringLiteral("FolderTree")))
@@ -241,7 +233,7 @@ TEST(AddFolderForm, SecondNewFolderOfTheSameNameFails) {
 
     prompts.AnswerText(QStringLiteral("New Folder"));
     controls.NewFolderB->click();
-    const std::vector<TPromptCall> queries = CallsOf(prompts, TPromptCall::QueryText);
+    const std::vector<TPromptCall> queries = prompts.CallsOf(TPromptCall::QueryText);
     ASSERT_EQ(queries.size(), 1u);
     EXPECT_EQ(queries[0].Query.Caption, QStringLiteral("New Folder"));
     EXPECT_EQ(queries[0].Query.Prompt, QStringLiteral("New folder name:"));
@@ -249,13 +241,13 @@ TEST(AddFolderForm, SecondNewFolderOfTheSameNameFails) {
     const QString created = base + QStringLiteral("/New Folder");
     EXPECT_TRUE(QFileInfo(created).isDir());
     EXPECT_EQ(form.SelectedFolder(), created);
-    EXPECT_TRUE(CallsOf(prompts, TPromptCall::Message).empty());
+    EXPECT_TRUE(prompts.CallsOf(TPromptCall::Message).empty());
 
     form.OpenAt(base);
     prompts.AnswerText(QStringLiteral("New Folder"));
     prompts.AnswerMessage(pbOk);
     controls.NewFolderB->click();
-    const std::vector<TPromptCall> messages = CallsOf(prompts, TPromptCall::Message);
+    const std::vector<TPromptCall> messages = prompts.CallsOf(TPromptCall::Message);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].MessageRequest.Text, QStringLiteral("Could not create new folder."));
     EXPECT_EQ(messages[0].MessageRequest.Icon, TPromptIcon::Error);
@@ -275,7 +267,7 @@ TEST(AddFolderForm, NewFolderCancelledOrRefusedCreatesNothing) {
 
     prompts.AnswerText(std::nullopt);
     form.NewFolderBClick();
-    EXPECT_TRUE(CallsOf(prompts, TPromptCall::Message).empty());
+    EXPECT_TRUE(prompts.CallsOf(TPromptCall::Message).empty());
     EXPECT_EQ(form.SelectedFolder(), base);
 
     int failures = 0;
@@ -284,7 +276,7 @@ TEST(AddFolderForm, NewFolderCancelledOrRefusedCreatesNothing) {
         prompts.AnswerText(QString::fromUtf8(name));
         prompts.AnswerMessage(pbOk);
         form.NewFolderBClick();
-        const std::vector<TPromptCall> messages = CallsOf(prompts, TPromptCall::Message);
+        const std::vector<TPromptCall> messages = prompts.CallsOf(TPromptCall::Message);
         ASSERT_EQ(messages.size(), size_t(++failures));
         EXPECT_EQ(messages.back().MessageRequest.Text, NewFolderFailedText);
         EXPECT_EQ(form.SelectedFolder(), base);

@@ -14,12 +14,6 @@ using namespace ZVTest;
 
 namespace {
 
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-    return file.readAll();
-}
-
 TSettings Defaults() {
     TSettings settings;
     settings.OUTPUT_FOLDER = DefaultOutputFolder();
