@@ -140,9 +140,12 @@ QString SettingsFilePath() {
 }
 
 void LoadSettings(TSettings& settings, const QString& iniPath) {
+    LoadSettings(settings, TIniFile(iniPath));
+}
+
+void LoadSettings(TSettings& settings, const TIniFile& ini) {
     TSettings defaults;
     defaults.OUTPUT_FOLDER = DefaultOutputFolder();
-    const TIniFile ini(iniPath);
     for (const TKey& key : KeyTable())
         ReadKey(ini, key, defaults, settings);
 }
@@ -162,7 +165,10 @@ QRect DefaultWindowBounds(QSize screen) {
 }
 
 TWindowPlacement ReadWindowPlacement(const QString& iniPath, QSize screen) {
-    const TIniFile ini(iniPath);
+    return ReadWindowPlacement(TIniFile(iniPath), screen);
+}
+
+TWindowPlacement ReadWindowPlacement(const TIniFile& ini, QSize screen) {
     TWindowPlacement placement;
     placement.WindowState =
         ini.ReadInteger(MainFormSection, WindowStateKey, TWindowPlacement::Normal);

@@ -9,6 +9,8 @@
 
 #include <optional>
 
+class TIniFile;
+
 // The section names of the INI file.
 inline const QString OptionsSection = QStringLiteral("Options");
 inline const QString MainFormSection = QStringLiteral("MainForm");
@@ -22,6 +24,8 @@ QString SettingsFilePath();
 // Fills every field from the file, each absent or unreadable value with its default; the
 // default output folder is found anew on every load. A missing file reads as all defaults.
 void LoadSettings(TSettings& settings, const QString& iniPath);
+// The same from a file already read, so that one reading serves every part of the start-up.
+void LoadSettings(TSettings& settings, const TIniFile& ini);
 
 // Writes every key of the record, other sections of the file kept. Raises
 // EIniFileException "Unable to write to %s" and leaves the file as it was when the
@@ -42,5 +46,6 @@ struct TWindowPlacement {
 QRect DefaultWindowBounds(QSize screen);
 
 TWindowPlacement ReadWindowPlacement(const QString& iniPath, QSize screen);
+TWindowPlacement ReadWindowPlacement(const TIniFile& ini, QSize screen);
 // Raises EIniFileException as SaveSettings does.
 void WriteWindowPlacement(const QString& iniPath, const TWindowPlacement& placement);
