@@ -33,7 +33,7 @@ QString PickerStartFolder(const QString& path) {
     if (!path.isEmpty()) {
         const QFileInfo info(path);
         if (info.isDir())
-            return WithoutSlash(QDir::cleanPath(info.absoluteFilePath()));
+            return QDir::cleanPath(info.absoluteFilePath());
     }
     return WithoutSlash(DefaultOutputFolder());
 }
@@ -210,8 +210,8 @@ bool PickFolder(TPrompts& prompts, QString& path, const QString& caption, bool o
                 QWidget* parent) {
     TAddFolderForm form(prompts, parent);
     form.setWindowTitle(caption);
-    if (!path.isEmpty() && QFileInfo(path).isDir())
-        form.OpenAt(path);
+    // A path that is no folder opens at the desktop, where the form already stands.
+    form.OpenAt(path);
     form.SetNewFolderOffered(offerNewFolder);
     form.exec();
     if (!form.Accepted() || form.SelectedFolder().isEmpty())
