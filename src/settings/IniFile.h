@@ -26,8 +26,6 @@ public:
     // Reads the file when it exists; a missing or unreadable file reads as empty.
     explicit TIniFile(const QString& fileName);
 
-    const QString& FileName() const { return FFileName; }
-
     bool SectionExists(const QString& section) const;
     bool ValueExists(const QString& section, const QString& key) const;
     // The key names of a section, in file order.
