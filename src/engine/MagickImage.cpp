@@ -215,12 +215,13 @@ void TMagickImage::LoadFromFile(const QString& fileName) {
     FImages = ZV_CALL(ReadImage)(FOptions, exception);
 }
 
-QSize TMagickImage::PingSize(const QString& fileName, bool* interlaced) const {
+QSize TMagickImage::PingSize(const QString& fileName, bool* interlaced) {
     if (interlaced)
         *interlaced = false;
-    if (!FOptions)
-        return {};
-    ImageInfo* pingOptions = ZV_CALL(CloneImageInfo)(FOptions);
+    if (!MagickLibraryLoaded())
+        throw EInvalidGraphic(QStringLiteral("ImageMagick library not loaded"));
+    // Library defaults: no decode hint or format of some image can sway the answer.
+    ImageInfo* pingOptions = ZV_CALL(CloneImageInfo)(nullptr);
     CopyText(pingOptions->filename, sizeof(pingOptions->filename), LibraryFileName(fileName));
     Image* pinged = nullptr;
     {
@@ -237,7 +238,7 @@ QSize TMagickImage::PingSize(const QString& fileName, bool* interlaced) const {
     return size.isEmpty() ? QSize() : size;
 }
 
-QSize TMagickImage::JpegFileSize(const QString& fileName, bool* progressive) const {
+QSize TMagickImage::JpegFileSize(const QString& fileName, bool* progressive) {
     if (progressive)
         *progressive = false;
     QFile file(fileName);

@@ -48,11 +48,11 @@ public:
     // The size of the file's first frame, read from its header without decoding the pixels;
     // an invalid size when the library cannot tell. `interlaced` tells whether the file is
     // stored in passes (a progressive JPEG), which costs more memory to decode.
-    QSize PingSize(const QString& fileName, bool* interlaced = nullptr) const;
+    static QSize PingSize(const QString& fileName, bool* interlaced = nullptr);
     // The size a JPEG file holds, also for one beyond the library's limits (which refuse even
     // to ping it, so its header is read instead); invalid for a file that is not a JPEG,
     // whatever its name says. `progressive` is true also when only the header could tell.
-    QSize JpegFileSize(const QString& fileName, bool* progressive = nullptr) const;
+    static QSize JpegFileSize(const QString& fileName, bool* progressive = nullptr);
     // Lets the next load of a JPEG decode at a reduced scale that is still at least this size.
     void SetDecodeSizeHint(const QSize& size);
     // Writes the first frame; true when the file was written.

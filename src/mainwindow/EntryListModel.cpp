@@ -1,5 +1,7 @@
 #include "EntryListModel.h"
 
+#include <algorithm>
+
 int TEntryListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : Count();
 }
@@ -84,6 +86,16 @@ void TEntryListModel::RemoveAt(int row) {
         return;
     beginRemoveRows({}, row, row);
     FEntries.removeAt(row);
+    endRemoveRows();
+}
+
+void TEntryListModel::RemoveRows(int first, int last) {
+    first = std::max(first, 0);
+    last = std::min(last, Count() - 1);
+    if (first > last)
+        return;
+    beginRemoveRows({}, first, last);
+    FEntries.remove(first, last - first + 1);
     endRemoveRows();
 }
 

@@ -29,6 +29,8 @@ public:
     const QList<TListEntry>& Entries() const { return FEntries; }
     void Append(const TListEntry& entry);
     void RemoveAt(int row);
+    // Removes the rows from first to last, both included.
+    void RemoveRows(int first, int last);
     void Clear();
     void SetImageIndex(int row, int imageIndex);
     // Replaces the order of the entries, as a sort does.

@@ -28,35 +28,32 @@ const QStringList& OutputDimensionItems() {
     return items;
 }
 
-TSizeValues ShownSizeValues(const TSettings& settings, int shownSize) {
+namespace {
+
+// The shown list runs from Large down to Thumbnail, the size indexes the other way.
+TSizeFields ShownSizeFields(int shownSize) {
     switch (shownSize) {
     case ShownMedium:
-        return {settings.MEDIUM_WIDTH, settings.MEDIUM_HEIGHT, settings.PROCESS_MEDIUM};
+        return SizeFields(SizeMedium);
     case ShownThumbnail:
-        return {settings.THUMB_WIDTH, settings.THUMB_HEIGHT, settings.PROCESS_THUMB};
+        return SizeFields(SizeThumbnail);
     default:
-        return {settings.LARGE_WIDTH, settings.LARGE_HEIGHT, settings.PROCESS_LARGE};
+        return SizeFields(SizeLarge);
     }
 }
 
+} // namespace
+
+TSizeValues ShownSizeValues(const TSettings& settings, int shownSize) {
+    const TSizeFields fields = ShownSizeFields(shownSize);
+    return {settings.*fields.Width, settings.*fields.Height, settings.*fields.Enabled};
+}
+
 void StoreShownSizeValues(TSettings& settings, int shownSize, const TSizeValues& values) {
-    switch (shownSize) {
-    case ShownMedium:
-        settings.MEDIUM_WIDTH = values.Width;
-        settings.MEDIUM_HEIGHT = values.Height;
-        settings.PROCESS_MEDIUM = values.Include;
-        break;
-    case ShownThumbnail:
-        settings.THUMB_WIDTH = values.Width;
-        settings.THUMB_HEIGHT = values.Height;
-        settings.PROCESS_THUMB = values.Include;
-        break;
-    default:
-        settings.LARGE_WIDTH = values.Width;
-        settings.LARGE_HEIGHT = values.Height;
-        settings.PROCESS_LARGE = values.Include;
-        break;
-    }
+    const TSizeFields fields = ShownSizeFields(shownSize);
+    settings.*fields.Width = values.Width;
+    settings.*fields.Height = values.Height;
+    settings.*fields.Enabled = values.Include;
 }
 
 int ClampToSpin(int value, const TSpinRange& range) {

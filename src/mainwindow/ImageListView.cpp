@@ -1,6 +1,7 @@
 #include "ImageListView.h"
 
-#include <QGuiApplication>
+#include "WaitCursor.h"
+
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QListView>
@@ -11,15 +12,6 @@
 #include <algorithm>
 
 namespace {
-
-// The hourglass for the length of a scope.
-class TWaitCursor {
-public:
-    TWaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~TWaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    TWaitCursor(const TWaitCursor&) = delete;
-    TWaitCursor& operator=(const TWaitCursor&) = delete;
-};
 
 // Rows as a selection of whole rows, neighbouring rows in one range.
 QItemSelection RowSelection(const QAbstractItemModel& model, QList<int> rows) {
@@ -170,9 +162,7 @@ bool TImageListView::ThumbnailDecision(int pathCount) {
 
 int TImageListView::AppendEntry(const QString& path, int style, bool makeThumbnail) {
     TListEntry entry = MakeListEntry(path);
-    const int byExtension =
-        IsImageExtension(QLatin1Char('.') + entry.Type) ? ImagePicture : DocumentPicture;
-    entry.ImageIndex = GetEntryImageIndex(entry, style, makeThumbnail, byExtension);
+    entry.ImageIndex = GetEntryImageIndex(entry, style, makeThumbnail, ExtensionPicture(entry));
     FItems.Append(entry);
     return FItems.Count() - 1;
 }
@@ -229,9 +219,15 @@ void TImageListView::ListViewColumnClick(int column) {
 void TImageListView::RemoveFile() {
     {
         TWaitCursor wait;
+        // Whole runs of neighbouring rows at a time, from the bottom up.
         const QList<int> rows = SelectedRows();
-        for (auto row = rows.crbegin(); row != rows.crend(); ++row)
-            FItems.RemoveAt(*row);
+        for (qsizetype last = rows.size() - 1; last >= 0;) {
+            qsizetype first = last;
+            while (first > 0 && rows[first - 1] == rows[first] - 1)
+                --first;
+            FItems.RemoveRows(rows[first], rows[last]);
+            last = first - 1;
+        }
     }
     // The thumbnails of removed entries stay in their cells, shown by none.
     if (FHooks.ShowFileCount)

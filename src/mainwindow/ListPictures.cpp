@@ -14,6 +14,10 @@ TListPictures::TListPictures() {
     ResetThumbnails();
 }
 
+int ExtensionPicture(const TListEntry& entry) {
+    return IsImageExtension(QLatin1Char('.') + entry.Type) ? ImagePicture : DocumentPicture;
+}
+
 void TListPictures::ResetThumbnails() {
     ThumbIL.Clear();
     for (int i = 0; i < DefThumbIL.Count(); ++i)
@@ -24,7 +28,7 @@ int TListPictures::GetEntryImageIndex(const TListEntry& entry, int style, bool m
                                       int fallbackIndex) {
     switch (style) {
     case ListStyleDetails:
-        return IsImageExtension(QLatin1Char('.') + entry.Type) ? ImagePicture : DocumentPicture;
+        return ExtensionPicture(entry);
     case ListStyleThumbnails:
         return makeThumbnail ? MakeThumbnail(GetEntryPath(entry), ThumbIL, DocumentPicture)
                              : fallbackIndex;

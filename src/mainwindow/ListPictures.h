@@ -18,6 +18,10 @@ inline constexpr int ListIconSize = 16;
 inline constexpr int DocumentPicture = 0;
 inline constexpr int ImagePicture = 1;
 
+struct TListEntry;
+// The built-in picture an entry shows by its extension.
+int ExtensionPicture(const TListEntry& entry);
+
 // More entries than this make the thumbnails a question.
 inline constexpr int ThumbnailQuestionLimit = 100;
 

@@ -38,7 +38,7 @@ QImage RenderThumbnail(const QString& path, const QSize& cell, TThumbnailDecode 
     // rounds up) gives exactly the geometry of a whole one.
     QSize fileSize;
     if (decode == TThumbnailDecode::Reduced) {
-        fileSize = image.JpegFileSize(path);
+        fileSize = TMagickImage::JpegFileSize(path);
         // Below twice the cell libjpeg would not reduce anyway.
         if (fileSize.width() >= 2 * cell.width() && fileSize.height() >= 2 * cell.height())
             image.SetDecodeSizeHint(cell);

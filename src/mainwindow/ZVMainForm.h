@@ -155,7 +155,8 @@ private:
     void ThemeChanged();
 
     void ConnectActions();
-    bool LoadWatermark();
+    // The run's watermark, or none after telling the user it is invalid.
+    std::unique_ptr<TMagickImage> LoadWatermark();
     void AddFileExecute();
     void AddFolderActExecute();
     void EditPasteExecute();
@@ -177,7 +178,6 @@ private:
     QStringList FEmailList;
     QStringList FArguments;
     // The watermark of a run that composites one.
-    std::unique_ptr<TMagickImage> FWatermark;
     std::function<void(const QStringList&)> FReportPresenter;
     TFileListServer* FFileListServer = nullptr;
     bool FWizardOpen = false;

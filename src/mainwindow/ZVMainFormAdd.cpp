@@ -1,10 +1,12 @@
 // Adding images to the list: AddFiles and every way that leads to it.
 #include "ZVMainForm.h"
 
+#include "FastOptionsRules.h"
 #include "FolderFiles.h"
 #include "ImageListView.h"
 #include "Prompts.h"
 #include "Settings.h"
+#include "WaitCursor.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,10 +19,6 @@
 
 namespace {
 
-const char* const AddFileFilter =
-    "All Supported File Types|*.jpg;*.jpeg;*.bmp;*.gif;*.png;*.tif;*.tiff;"
-    "|JPG|*.jpg;*.jpeg|BMP|*.bmp|GIF|*.gif|PNG|*.png|TIFF|*.tif;*.tiff";
-
 QStringList LocalFiles(const QMimeData* data) {
     QStringList paths;
     if (data && data->hasUrls())
@@ -29,15 +27,6 @@ QStringList LocalFiles(const QMimeData* data) {
                 paths.append(url.toLocalFile());
     return paths;
 }
-
-// The hourglass for the time of a long step, restored on every path out.
-class TWaitCursor {
-public:
-    TWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~TWaitCursor() { QApplication::restoreOverrideCursor(); }
-    TWaitCursor(const TWaitCursor&) = delete;
-    TWaitCursor& operator=(const TWaitCursor&) = delete;
-};
 
 } // namespace
 
@@ -84,7 +73,7 @@ void TZVMainForm::FileListMessage(const QByteArray& text) {
 
 void TZVMainForm::AddFileExecute() {
     TOpenFileRequest request;
-    request.Filter = QLatin1String(AddFileFilter);
+    request.Filter = PictureDialogFilter;
     request.Multiple = true;
     const QStringList files = FPrompts.OpenFiles(request);
     if (files.isEmpty())

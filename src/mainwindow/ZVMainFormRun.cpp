@@ -7,6 +7,7 @@
 #include "ImageThread.h"
 #include "ListEntry.h"
 #include "MagickImage.h"
+#include "OutputNaming.h"
 #include "Prompts.h"
 #include "ReportForm.h"
 #include "Settings.h"
@@ -42,20 +43,21 @@ void TZVMainForm::ConnectActions() {
        [this] { ProcessFiles(FFastOptions->AddDecorationFlags(RunFit | RunEmail)); });
 }
 
-bool TZVMainForm::LoadWatermark() {
-    bool valid = false;
+std::unique_ptr<TMagickImage> TZVMainForm::LoadWatermark() {
+    std::unique_ptr<TMagickImage> watermark;
     if (QFileInfo(FSettings.WATERMARK_FILE).isFile()) {
         try {
-            FWatermark = std::make_unique<TMagickImage>();
-            FWatermark->LoadFromFile(FSettings.WATERMARK_FILE);
-            valid = !FWatermark->GetEmpty();
+            watermark = std::make_unique<TMagickImage>();
+            watermark->LoadFromFile(FSettings.WATERMARK_FILE);
+            if (watermark->GetEmpty())
+                watermark.reset();
         } catch (const std::exception&) {
-            valid = false;
+            watermark.reset();
         }
     }
-    if (!valid)
+    if (!watermark)
         MessageDlg(FPrompts, QStringLiteral("Invalid watermark image."), TPromptIcon::Error, pbOk);
-    return valid;
+    return watermark;
 }
 
 void TZVMainForm::ProcessFiles(quint8 flags) {
@@ -66,18 +68,20 @@ void TZVMainForm::ProcessFiles(quint8 flags) {
     }
     FFastOptions->CollectOptionsPanel(FSettings);
     SaveSettings(FSettings, FIniPath);
-    if ((flags & RunWatermark) && !LoadWatermark()) {
-        FWatermark.reset();
-        return;
+    // The run's watermark lives as long as the run.
+    std::unique_ptr<TMagickImage> watermark;
+    if (flags & RunWatermark) {
+        watermark = LoadWatermark();
+        if (!watermark)
+            return;
     }
     {
-        TImageThread job(flags, FSettings, nullptr, FWatermark.get(), FEmailList);
+        TImageThread job(flags, FSettings, nullptr, watermark.get(), FEmailList);
         FRunning = true;
         try {
             job.Run(*this);
         } catch (...) {
             FRunning = false;
-            FWatermark.reset();
             if (FCloseAfterRun)
                 close();
             throw;
@@ -85,7 +89,7 @@ void TZVMainForm::ProcessFiles(quint8 flags) {
         FRunning = false;
         job.AfterRun(*this);
     }
-    FWatermark.reset();
+    watermark.reset();
     if (EntryCount() == 0)
         FListView->ResetThumbnails();
     if (FCloseAfterRun) {
@@ -93,7 +97,7 @@ void TZVMainForm::ProcessFiles(quint8 flags) {
         return;
     }
     if (!(flags & (RunEmail | RunScreenSaver)) && FSettings.OPEN_AFTER_PROC && EntryCount() == 0)
-        ShellOpen().Open(FSettings.OUTPUT_FOLDER + QStringLiteral("Resized Images"));
+        ShellOpen().Open(FSettings.OUTPUT_FOLDER + QLatin1String(ResizedImagesFolder));
 }
 
 void TZVMainForm::SelectFirstEntry() {

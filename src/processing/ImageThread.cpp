@@ -34,25 +34,12 @@ QSize FitToBox(int width, int height, int boxWidth, int boxHeight) {
 }
 
 QSize SizeBox(const TSettings& settings, int sizeIndex) {
-    switch (sizeIndex) {
-    case SizeThumbnail:
-        return {settings.THUMB_WIDTH, settings.THUMB_HEIGHT};
-    case SizeMedium:
-        return {settings.MEDIUM_WIDTH, settings.MEDIUM_HEIGHT};
-    default:
-        return {settings.LARGE_WIDTH, settings.LARGE_HEIGHT};
-    }
+    const TSizeFields fields = SizeFields(sizeIndex);
+    return {settings.*fields.Width, settings.*fields.Height};
 }
 
 bool SizeEnabled(const TSettings& settings, int sizeIndex) {
-    switch (sizeIndex) {
-    case SizeThumbnail:
-        return settings.PROCESS_THUMB;
-    case SizeMedium:
-        return settings.PROCESS_MEDIUM;
-    default:
-        return settings.PROCESS_LARGE;
-    }
+    return settings.*SizeFields(sizeIndex).Enabled;
 }
 
 TImageThread::TImageThread(quint8 flags, TSettings& settings, TMagickImage* source,
@@ -107,39 +94,42 @@ TImageThread::TSourceLoad TImageThread::SourceLoad() const {
     return load;
 }
 
-TImageThread::TSourcePlan TImageThread::PlanSource(const TMagickImage& pinger,
-                                                   const QString& sourcePath,
-                                                   const TSourceLoad& load) {
-    TSourcePlan plan;
-    plan.FileSize = pinger.JpegFileSize(sourcePath, &plan.Progressive);
-    if (plan.FileSize.isValid() && load.Reduce) {
-        QSize largest(0, 0);
-        for (const QSize& box : load.Boxes)
-            largest = largest.expandedTo(
-                FitToBox(plan.FileSize.width(), plan.FileSize.height(), box.width(), box.height()));
-        plan.Hint = ReducedDecodeSize(plan.FileSize, largest);
-    }
-    return plan;
+TImageThread::TSourceHeader TImageThread::ReadSourceHeader(const QString& sourcePath) {
+    TSourceHeader header;
+    header.FileSize = TMagickImage::JpegFileSize(sourcePath, &header.Progressive);
+    return header;
 }
 
-qint64 TImageThread::LoadBytes(const TSourcePlan& plan, const QString& sourcePath,
+QSize TImageThread::DecodeHint(const TSourceHeader& header, const TSourceLoad& load) {
+    if (!header.FileSize.isValid() || !load.Reduce)
+        return {};
+    QSize largest(0, 0);
+    for (const QSize& box : load.Boxes)
+        largest = largest.expandedTo(
+            FitToBox(header.FileSize.width(), header.FileSize.height(), box.width(), box.height()));
+    return ReducedDecodeSize(header.FileSize, largest);
+}
+
+qint64 TImageThread::LoadBytes(const TSourceHeader& header, const QString& sourcePath,
                                const TSourceLoad& load) {
     // The library's pixels, and while a progressive JPEG decodes, the decoder's coefficients
     // of the whole file besides (2 bytes for each of up to 3 samples).
-    const QSize known = plan.FileSize.isValid() ? plan.FileSize : QImageReader(sourcePath).size();
+    const QSize known =
+        header.FileSize.isValid() ? header.FileSize : QImageReader(sourcePath).size();
     if (!known.isValid())
         return -1;
-    const QSize decoded = (plan.Hint.isValid() && load.Filtered) ? plan.Hint : known;
+    const QSize hint = DecodeHint(header, load);
+    const QSize decoded = (hint.isValid() && load.Filtered) ? hint : known;
     const qint64 fileArea = static_cast<qint64>(known.width()) * known.height();
     return static_cast<qint64>(decoded.width()) * decoded.height() * PixelBytes +
-           (plan.Progressive ? fileArea * 6 : 0);
+           (header.Progressive ? fileArea * 6 : 0);
 }
 
 QSize TImageThread::LoadSourceImage(TMagickImage& image, const QString& sourcePath,
-                                    const TSourcePlan& plan, const TSourceLoad& load) {
+                                    const TSourceHeader& header, const TSourceLoad& load) {
     // The filtered resize gives the same picture from a reduced decode; pixel sampling does
     // not, so there the reduced decode is kept for files too large to decode whole.
-    const QSize hint = plan.Hint;
+    const QSize hint = DecodeHint(header, load);
     if (hint.isValid() && load.Filtered)
         image.SetDecodeSizeHint(hint);
     image.LoadFromFile(sourcePath);
@@ -148,18 +138,13 @@ QSize TImageThread::LoadSourceImage(TMagickImage& image, const QString& sourcePa
         image.SetDecodeSizeHint(hint);
         image.LoadFromFile(sourcePath);
     }
-    return (plan.FileSize.isValid() && !image.GetEmpty())
-               ? plan.FileSize
+    return (header.FileSize.isValid() && !image.GetEmpty())
+               ? header.FileSize
                : QSize(image.GetWidth(), image.GetHeight());
 }
 
-void TImageThread::LoadSource(const QString& sourcePath, const TSourceLoad& load) {
-    FSourceSize =
-        LoadSourceImage(*FSource, sourcePath, PlanSource(*FSource, sourcePath, load), load);
-}
-
 void TImageThread::ProcessImage(const QString& sourcePath) {
-    LoadSource(sourcePath, SourceLoad());
+    FSourceSize = LoadSourceImage(*FSource, sourcePath, ReadSourceHeader(sourcePath), SourceLoad());
     ProcessLoadedImage(sourcePath);
 }
 
@@ -195,12 +180,9 @@ bool TImageThread::ProcessSize(const QString& sourcePath, int sizeIndex, bool co
         const QSize from =
             (copy || !FSourceFitted) ? FSourceSize : QSize(work->GetWidth(), work->GetHeight());
         const QSize size = FitToBox(from.width(), from.height(), box.width(), box.height());
-        if (FSettings.RQ_HIGH)
-            work->Resize(size.width(), size.height(), TMagickImage::FilterMethod,
-                         TMagickImage::LanczosFilter, 1.0);
-        else
-            work->Resize(size.width(), size.height(), TMagickImage::SampleMethod,
-                         TMagickImage::LanczosFilter, 1.0);
+        work->Resize(size.width(), size.height(),
+                     FSettings.RQ_HIGH ? TMagickImage::FilterMethod : TMagickImage::SampleMethod,
+                     TMagickImage::LanczosFilter, 1.0);
         if (!copy)
             FSourceFitted = true;
     }
@@ -215,7 +197,7 @@ bool TImageThread::ProcessSize(const QString& sourcePath, int sizeIndex, bool co
     if (FFlags & RunBorder)
         work->Border(FSettings.BORDER_WIDTH, FSettings.BORDER_COLOR, 0);
 
-    work->SetFormat(FSettings.OUTPUT_FORMAT.toLower());
+    work->SetFormat(FSettings.OUTPUT_FORMAT);
     if (FSettings.OUTPUT_FORMAT == QLatin1String("JPG"))
         work->SetQuality(FSettings.JPG_QUALITY);
     // JPEG has no transparency; the library would write transparent areas black.
@@ -264,14 +246,16 @@ void TImageThread::Run(TRunHost& host) {
         constexpr qint64 LoadAheadBudget = 128ll << 20;
         TMagickImage next;
         std::future<QSize> nextLoad;
+        // The entry after the image in hand, once its header has been read.
         QString nextPath;
-        TSourcePlan nextPlan;
+        TSourceHeader nextHeader;
         int processed = 0;
         while (host.EntryCount() > 0 && !host.StopRequested()) {
             host.SelectFirstEntry();
             const QString path = host.FirstEntryPath();
             // The options stay open during a run; each load follows them as they are now.
             const TSourceLoad load = SourceLoad();
+            const bool headerRead = nextPath == path;
             bool loaded = false;
             std::exception_ptr loadError;
             if (nextLoad.valid()) {
@@ -281,32 +265,35 @@ void TImageThread::Run(TRunHost& host) {
                     loadError = std::current_exception();
                 }
                 // The list may have changed under the run; a load of another file is dropped.
-                loaded = nextPath == path;
+                loaded = headerRead;
                 if (loaded)
                     FSource->Swap(next);
                 next.Clear();
             }
             try {
                 if (!loaded)
-                    LoadSource(path, load);
+                    FSourceSize = LoadSourceImage(
+                        *FSource, path, headerRead ? nextHeader : ReadSourceHeader(path), load);
             } catch (const std::exception&) {
                 loadError = std::current_exception();
             }
             // What the image in hand keeps while it is processed: its frames' pixels.
             const qint64 held = static_cast<qint64>(FSource->GetWidth()) * FSource->GetHeight() *
                                 PixelBytes * std::max(1, FSource->ImageCount());
-            if (host.EntryCount() > 1) {
-                nextPath = host.NextEntryPath();
-                qint64 nextBytes = -1;
+            nextPath.clear();
+            if (host.EntryCount() > 1 && held < LoadAheadBudget) {
+                const QString candidate = host.NextEntryPath();
                 try {
-                    nextPlan = PlanSource(next, nextPath, load);
-                    nextBytes = LoadBytes(nextPlan, nextPath, load);
+                    nextHeader = ReadSourceHeader(candidate);
+                    nextPath = candidate;
                 } catch (const std::exception&) {
-                    // A file that cannot even be planned is loaded when its turn comes.
+                    // A file whose header cannot be read is loaded when its turn comes.
                 }
+                const qint64 nextBytes =
+                    nextPath.isEmpty() ? -1 : LoadBytes(nextHeader, nextPath, load);
                 if (nextBytes >= 0 && held + nextBytes <= LoadAheadBudget)
-                    nextLoad = std::async(std::launch::async, [&next, nextPath, nextPlan, load] {
-                        return LoadSourceImage(next, nextPath, nextPlan, load);
+                    nextLoad = std::async(std::launch::async, [&next, nextPath, nextHeader, load] {
+                        return LoadSourceImage(next, nextPath, nextHeader, load);
                     });
             }
             try {

@@ -77,22 +77,20 @@ private:
         bool Reduce = true;
     };
     TSourceLoad SourceLoad() const;
-    // How one file is loaded, found from its header.
-    struct TSourcePlan {
+    // What a file's header tells before it is loaded.
+    struct TSourceHeader {
         QSize FileSize;           // as a JPEG's header gives it; invalid for other files
-        QSize Hint;               // the reduced decode size, invalid for a whole decode
         bool Progressive = false; // a JPEG stored in passes, costlier to decode
     };
-    static TSourcePlan PlanSource(const TMagickImage& pinger, const QString& sourcePath,
-                                  const TSourceLoad& load);
-    // The memory loading a planned file takes; -1 when no header tells.
-    static qint64 LoadBytes(const TSourcePlan& plan, const QString& sourcePath,
+    static TSourceHeader ReadSourceHeader(const QString& sourcePath);
+    // The reduced decode size for a load, invalid for a whole decode.
+    static QSize DecodeHint(const TSourceHeader& header, const TSourceLoad& load);
+    // The memory loading the file takes; -1 when no header tells.
+    static qint64 LoadBytes(const TSourceHeader& header, const QString& sourcePath,
                             const TSourceLoad& load);
-    // Loads the file into the source image and notes its size.
-    void LoadSource(const QString& sourcePath, const TSourceLoad& load);
     // Loads the file into `image`; returns the source's size as the file holds it.
     static QSize LoadSourceImage(TMagickImage& image, const QString& sourcePath,
-                                 const TSourcePlan& plan, const TSourceLoad& load);
+                                 const TSourceHeader& header, const TSourceLoad& load);
     // Produces every size due from the loaded source.
     void ProcessLoadedImage(const QString& sourcePath);
 

@@ -7,8 +7,6 @@
 
 namespace {
 
-const QString ResizedImagesFolder = QStringLiteral("Resized Images");
-
 // Makes the folder when missing, one level only: its parent must exist.
 bool ForceFolder(const QString& folder) {
     if (QFileInfo(folder).isDir())
@@ -63,7 +61,7 @@ QString SaveOutputImage(TMagickImage& image, const TSettings& settings, const QS
     // The output folder is a text prefix, used as typed.
     QString folder = settings.OUTPUT_FOLDER;
     if (!screenSaverMode)
-        folder += ResizedImagesFolder + QLatin1Char('/');
+        folder += QLatin1String(ResizedImagesFolder) + QLatin1Char('/');
     if (!ForceFolder(folder))
         return {};
 

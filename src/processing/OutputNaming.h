@@ -6,6 +6,9 @@
 
 class TMagickImage;
 
+// The folder under the output folder that holds one sub-folder per size.
+inline constexpr const char* ResizedImagesFolder = "Resized Images";
+
 // The sub-folder and the fixed file-name prefix of each size index.
 QString SizeFolderName(int sizeIndex);
 QString SizePrefix(int sizeIndex);

@@ -52,3 +52,21 @@ struct TSettings {
 
     bool operator==(const TSettings&) const = default;
 };
+
+// Where one size's box and switch are kept in the record; any other index means Large.
+struct TSizeFields {
+    int TSettings::*Width;
+    int TSettings::*Height;
+    bool TSettings::*Enabled;
+};
+
+inline TSizeFields SizeFields(int sizeIndex) {
+    switch (sizeIndex) {
+    case SizeThumbnail:
+        return {&TSettings::THUMB_WIDTH, &TSettings::THUMB_HEIGHT, &TSettings::PROCESS_THUMB};
+    case SizeMedium:
+        return {&TSettings::MEDIUM_WIDTH, &TSettings::MEDIUM_HEIGHT, &TSettings::PROCESS_MEDIUM};
+    default:
+        return {&TSettings::LARGE_WIDTH, &TSettings::LARGE_HEIGHT, &TSettings::PROCESS_LARGE};
+    }
+}

@@ -287,6 +287,16 @@ TEST_F(ImageListViewTest, ATextFileNamedJpgGetsPlaceholderAndIcon) {
               View.Pictures().LVImageList.Image(ImagePicture));
 }
 
+TEST_F(ImageListViewTest, RemovesRunsOfNeighbouringSelectedEntries) {
+    QStringList paths;
+    for (int i = 0; i < 6; ++i)
+        paths.append(Box.WriteImage(QStringLiteral("%1.png").arg(i), 12, 9));
+    Window.Add(paths);
+    Window.Select({0, 1, 3, 4});
+    View.RemoveFile();
+    EXPECT_EQ(Names(View.Items()), (QStringList{"2", "5"}));
+}
+
 TEST_F(ImageListViewTest, RemovesTheSelectedEntriesAndClearsAll) {
     View.SetListStyle(ListStyleThumbnails);
     Window.ListIcons = ListStyleThumbnails;
