@@ -6,6 +6,7 @@
 #include "ImageMemory.h"
 #include "MagickGeneral.h"
 #include "MagickImage.h"
+#include "Measures.h"
 #include "Picture.h"
 #include "RunHost.h"
 #include "Settings.h"
@@ -87,31 +88,6 @@ TRunResult RunChild(const QStringList& arguments) {
     result.PeakMiB = static_cast<double>(usage.ru_maxrss) / 1024.0;
     result.Ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
     return result;
-}
-
-double Median(std::vector<double> values) {
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
-double Psnr(const QImage& a, const QImage& b) {
-    if (a.size() != b.size() || a.isNull())
-        return 0;
-    const QImage x = a.convertToFormat(QImage::Format_RGB32);
-    const QImage y = b.convertToFormat(QImage::Format_RGB32);
-    double sum = 0;
-    for (int r = 0; r < x.height(); ++r)
-        for (int c = 0; c < x.width(); ++c) {
-            const QRgb p = x.pixel(c, r);
-            const QRgb q = y.pixel(c, r);
-            sum += std::pow(qRed(p) - qRed(q), 2) + std::pow(qGreen(p) - qGreen(q), 2) +
-                   std::pow(qBlue(p) - qBlue(q), 2);
-        }
-    const double mse = sum / (3.0 * x.width() * x.height());
-    return mse == 0 ? INFINITY : 10 * std::log10(255.0 * 255.0 / mse);
 }
 
 // A run's list holding one photo several times.

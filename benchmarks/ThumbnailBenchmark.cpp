@@ -7,6 +7,7 @@
 #include "ImageMemory.h"
 #include "MagickGeneral.h"
 #include "MagickImage.h"
+#include "Measures.h"
 #include "Picture.h"
 #include "Thumbnail.h"
 
@@ -23,24 +24,6 @@
 #include <vector>
 
 namespace {
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
-double Psnr(const QImage& a, const QImage& b) {
-    double sum = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            for (int d : {qRed(p) - qRed(q), qGreen(p) - qGreen(q), qBlue(p) - qBlue(q)})
-                sum += d * d;
-        }
-    const double mse = sum / (3.0 * a.width() * a.height());
-    return mse == 0 ? std::numeric_limits<double>::infinity() : 10 * std::log10(255.0 * 255 / mse);
-}
 
 // Milliseconds for thumbnails of every file, with the thumbnails made.
 double Fill(const QStringList& files, TThumbnailDecode decode, QList<QImage>& thumbnails) {

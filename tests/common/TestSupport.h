@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MagickGeneral.h"
+#include "Measures.h"
 #include "Picture.h"
 
 #include <QColor>
@@ -52,9 +53,6 @@ QRect ChangedArea(const QImage& a, const QImage& b);
 
 // A picture with the detail of a photograph: gradients, shapes, fine texture and noise.
 QImage MakePhoto(int width, int height, quint32 seed = 1);
-
-// Peak signal-to-noise ratio of two images of the same size, in dB (infinity when equal).
-double Psnr(const QImage& a, const QImage& b);
 
 // The font folder of the fixed test font set.
 QString TestFontFile(const QString& fileName);
