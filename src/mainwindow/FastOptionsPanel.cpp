@@ -322,10 +322,7 @@ void TFastOptionsPanel::FillOptionsPanel(const TSettings& settings) {
 
     FOutputDimCB->setCurrentIndex(ShownLarge);
     FShownSize = ShownLarge;
-    const TSizeValues large = ShownSizeValues(settings, ShownLarge);
-    FWidthSE->setValue(ClampToSpin(large.Width, SizeSpin));
-    FHeightSE->setValue(ClampToSpin(large.Height, SizeSpin));
-    FProcessSizeCB->setChecked(large.Include);
+    ShowSizeValues(settings, ShownLarge);
 
     FCustomPrefixE->setText(settings.CUSTOM_PREFIX);
     PrefixIncludedRGClick();
@@ -376,8 +373,8 @@ void TFastOptionsPanel::CollectOptionsPanel(TSettings& settings) const {
     FontToSettings(FAnnotationFont, settings);
 }
 
-void TFastOptionsPanel::ShowSizeValues(int shownSize) {
-    const TSizeValues values = ShownSizeValues(FSettings, shownSize);
+void TFastOptionsPanel::ShowSizeValues(const TSettings& settings, int shownSize) {
+    const TSizeValues values = ShownSizeValues(settings, shownSize);
     FWidthSE->setValue(ClampToSpin(values.Width, SizeSpin));
     FHeightSE->setValue(ClampToSpin(values.Height, SizeSpin));
     FProcessSizeCB->setChecked(values.Include);

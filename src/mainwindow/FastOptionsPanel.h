@@ -58,7 +58,7 @@ public:
     void CollectOptionsPanel(TSettings& settings) const;
     // Shows the width, height and include flag of a shown size (0 Large, 1 Medium,
     // 2 Thumbnail) from the record.
-    void ShowSizeValues(int shownSize);
+    void ShowSizeValues(int shownSize) { ShowSizeValues(FSettings, shownSize); }
     int ShownSize() const { return FShownSize; }
 
     // The run flags with the border, watermark and annotation steps whose boxes are ticked.
@@ -67,6 +67,8 @@ public:
     QTabWidget* PageControl() const { return FFastOptionsPC; }
 
 private:
+    // The same from any record, as filling the panel from one needs.
+    void ShowSizeValues(const TSettings& settings, int shownSize);
     QWidget* CreateOutputSheet();
     QWidget* CreateSizeSheet();
     QWidget* CreateBorderSheet();

@@ -4,7 +4,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QMimeData>
 #include <QSet>
+#include <QUrl>
 
 namespace {
 
@@ -65,5 +67,14 @@ QStringList CommandLinePaths(const QStringList& arguments) {
     QStringList paths = arguments;
     if (!paths.isEmpty() && paths.first() == QLatin1String("shell"))
         paths.removeFirst();
+    return paths;
+}
+
+QStringList LocalFiles(const QMimeData* data) {
+    QStringList paths;
+    if (data && data->hasUrls())
+        for (const QUrl& url : data->urls())
+            if (url.isLocalFile())
+                paths.append(url.toLocalFile());
     return paths;
 }

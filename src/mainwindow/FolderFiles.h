@@ -17,3 +17,7 @@ QStringList ExpandDroppedPaths(const QStringList& paths);
 QStringList ParseFileListText(const QByteArray& text);
 // The command line's paths: every argument but a first one that is exactly "shell".
 QStringList CommandLinePaths(const QStringList& arguments);
+
+class QMimeData;
+// The local files among dragged or copied data; none for other data.
+QStringList LocalFiles(const QMimeData* data);

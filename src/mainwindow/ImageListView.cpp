@@ -177,6 +177,15 @@ QList<int> TImageListView::SelectedRows() const {
     return rows;
 }
 
+int TImageListView::SelectedCountUpTo(int limit) const {
+    QList<int> seen;
+    for (const QItemSelectionRange& range : FSelection->selection())
+        for (int row = range.top(); row <= range.bottom() && seen.size() < limit; ++row)
+            if (!seen.contains(row))
+                seen.append(row);
+    return static_cast<int>(seen.size());
+}
+
 int TImageListView::SelectedRow() const {
     const QList<int> rows = SelectedRows();
     return rows.isEmpty() ? -1 : rows.first();

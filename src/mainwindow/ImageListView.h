@@ -69,6 +69,8 @@ public:
     // Selected rows in ascending order.
     QList<int> SelectedRows() const;
     int SelectedCount() const { return static_cast<int>(SelectedRows().size()); }
+    // The selected rows counted up to `limit` at most, without listing them all.
+    int SelectedCountUpTo(int limit) const;
     // The first selected row, or -1.
     int SelectedRow() const;
     // Selects only this row, makes it current and scrolls to it.

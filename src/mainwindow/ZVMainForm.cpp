@@ -6,8 +6,9 @@
 #include "FolderCleanup.h"
 #include "FolderFiles.h"
 #include "ImageListView.h"
-#include "MagickImage.h"
+#include "IniFile.h"
 #include "LinkLabel.h"
+#include "MagickImage.h"
 #include "Prompts.h"
 #include "Settings.h"
 #include "SettingsStore.h"
@@ -187,16 +188,6 @@ void TZVMainForm::CreateActions() {
         FActions[static_cast<int>(info.Id)] = action;
     }
     ConnectActions();
-    connect(Action(TActionId::PauseProcessing), &QAction::triggered, this,
-            [this] { Guarded([this] { PauseProcessingExecute(); }); });
-    connect(Action(TActionId::ShowHideOptions), &QAction::triggered, this,
-            [this] { Guarded([this] { ShowHideOptionsExecute(); }); });
-    connect(Action(TActionId::Help), &QAction::triggered, this,
-            [this] { Guarded([this] { HelpExecute(); }); });
-    connect(Action(TActionId::HelpSupport), &QAction::triggered, this,
-            [this] { Guarded([this] { HelpSupportExecute(); }); });
-    connect(Action(TActionId::HelpContactUs), &QAction::triggered, this,
-            [this] { Guarded([this] { HelpContactUsExecute(); }); });
 }
 
 void TZVMainForm::CreateMenus() {
@@ -420,9 +411,11 @@ void TZVMainForm::FormCreate() {
 
     SetStopProcessing(true);
 
-    LoadSettings(FSettings, FIniPath);
+    // One reading of the file for the options and the placement.
+    const TIniFile ini(FIniPath);
+    LoadSettings(FSettings, ini);
     FillOptionsPanel();
-    LoadWindowPlacement();
+    LoadWindowPlacement(ini);
 
     setAcceptDrops(true);
     ShowFileCount(0, EntryCount());
@@ -457,10 +450,10 @@ void TZVMainForm::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void TZVMainForm::LoadWindowPlacement() {
+void TZVMainForm::LoadWindowPlacement(const TIniFile& ini) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize screenSize = screen ? screen->size() : QSize();
-    const TWindowPlacement placement = ReadWindowPlacement(FIniPath, screenSize);
+    const TWindowPlacement placement = ReadWindowPlacement(ini, screenSize);
     switch (placement.WindowState) {
     case TWindowPlacement::Minimized:
         setWindowState(Qt::WindowMinimized);
@@ -541,7 +534,8 @@ TActionState TZVMainForm::CurrentActionState() const {
     TActionState state;
     state.Idle = FStopProcessing;
     state.EntryCount = EntryCount();
-    state.SelectedCount = FListView->SelectedCount();
+    // Runs between every two events: the rules only tell none, one and more apart.
+    state.SelectedCount = FListView->SelectedCountUpTo(2);
     state.ClipboardHasFiles = FClipboardHasFiles;
     return state;
 }
@@ -583,12 +577,7 @@ void TZVMainForm::ApplicationEventsHint(const QString& hint) {
 }
 
 void TZVMainForm::ClipboardChanged() {
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    bool files = false;
-    if (data && data->hasUrls())
-        for (const QUrl& url : data->urls())
-            files = files || url.isLocalFile();
-    FClipboardHasFiles = files;
+    FClipboardHasFiles = !LocalFiles(QGuiApplication::clipboard()->mimeData()).isEmpty();
 }
 
 bool TZVMainForm::event(QEvent* event) {

@@ -20,6 +20,7 @@ class TLinkLabel;
 class TFastOptionsPanel;
 class TFileListServer;
 class TImageListView;
+class TIniFile;
 class TMagickImage;
 class QAction;
 class QLabel;
@@ -145,7 +146,7 @@ private:
 
     void FormCreate();
     void FormClose();
-    void LoadWindowPlacement();
+    void LoadWindowPlacement(const TIniFile& ini);
     void SaveWindowPlacement();
     void FillOptionsPanel();
     void SetListStyle(int style);

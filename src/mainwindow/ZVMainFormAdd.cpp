@@ -17,19 +17,6 @@
 #include <QProgressBar>
 #include <QUrl>
 
-namespace {
-
-QStringList LocalFiles(const QMimeData* data) {
-    QStringList paths;
-    if (data && data->hasUrls())
-        for (const QUrl& url : data->urls())
-            if (url.isLocalFile())
-                paths.append(url.toLocalFile());
-    return paths;
-}
-
-} // namespace
-
 void TZVMainForm::AddFiles(const QStringList& paths) {
     // The question comes before the busy check, as it always did.
     const bool thumbnails = FListView->ThumbnailDecision(static_cast<int>(paths.size()));

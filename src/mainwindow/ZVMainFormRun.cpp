@@ -41,6 +41,11 @@ void TZVMainForm::ConnectActions() {
     on(A::ProcessImages, [this] { ProcessFiles(FFastOptions->AddDecorationFlags(RunFit)); });
     on(A::EmailImages,
        [this] { ProcessFiles(FFastOptions->AddDecorationFlags(RunFit | RunEmail)); });
+    on(A::PauseProcessing, [this] { PauseProcessingExecute(); });
+    on(A::ShowHideOptions, [this] { ShowHideOptionsExecute(); });
+    on(A::Help, [this] { HelpExecute(); });
+    on(A::HelpSupport, [this] { HelpSupportExecute(); });
+    on(A::HelpContactUs, [this] { HelpContactUsExecute(); });
 }
 
 std::unique_ptr<TMagickImage> TZVMainForm::LoadWatermark() {
